@@ -1,0 +1,100 @@
+#include "monitor/core/atomic_file.h"
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <system_error>
+
+namespace velmorant {
+
+namespace {
+
+// Code points of CP1251 bytes 0x80..0xBF; 0x98 has none.
+constexpr std::array<char32_t, 64> kCp1251High = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  //
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  //
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  //
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  //
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  //
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  //
+};
+
+char Cp1251Of(char32_t c) {
+    if (c < 0x80) return static_cast<char>(c);
+    if (c >= 0x0410 && c <= 0x044F) return static_cast<char>(0xC0 + (c - 0x0410));
+    for (std::size_t i = 0; i < kCp1251High.size(); ++i)
+        if (kCp1251High[i] == c) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+// Unique enough among the saves of one machine: steady-clock ticks and a process counter.
+std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
+    static std::atomic<unsigned> counter{0};
+    auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::filesystem::path name = target.filename();
+    name += "." + std::to_string(ticks) + "-" + std::to_string(counter++) + ".tmp";
+    return target.parent_path() / name;
+}
+
+void RemoveQuietly(const std::filesystem::path& p) {
+    std::error_code ec;
+    std::filesystem::remove(p, ec);
+}
+
+}  // namespace
+
+std::string PathText(const std::filesystem::path& path) {
+    std::u32string wide;
+    try {
+        wide = path.u32string();
+    } catch (...) {
+        // Not valid in the native encoding: keep the ASCII part.
+        for (auto c : path.native())
+            wide += (static_cast<std::uint32_t>(c) < 0x80) ? static_cast<char32_t>(c) : U'?';
+    }
+    std::string text;
+    for (char32_t c : wide) text += Cp1251Of(c);
+    return text;
+}
+
+std::string UnableToWriteText(const std::filesystem::path& path) {
+    return "Unable to write to " + PathText(path);
+}
+
+WriteOutcome WriteFileAtomically(const std::filesystem::path& target,
+                                 const std::function<void(std::ostream&)>& produce) {
+    std::filesystem::path temp = TemporaryBeside(target);
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out.is_open()) return {WriteStatus::CreateFailed, std::string(kFileWriteError)};
+
+    try {
+        produce(out);
+    } catch (...) {
+        out.close();
+        RemoveQuietly(temp);
+        throw;
+    }
+    out.flush();
+    bool written = out.good();
+    out.close();
+    written = written && !out.fail();
+
+    std::error_code ec;
+    if (written) std::filesystem::rename(temp, target, ec);
+    if (!written || ec) {
+        RemoveQuietly(temp);
+        return {WriteStatus::WriteFailed, UnableToWriteText(target)};
+    }
+    return {};
+}
+
+WriteOutcome WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    return WriteFileAtomically(target, [bytes](std::ostream& out) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    });
+}
+
+}  // namespace velmorant

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "monitor/core/frame_record.h"
+#include "monitor/core/record_file.h"
+#include "monitor/core/time_text.h"
+
+namespace velmorant {
+
+enum class ReadStatus {
+    Ok,
+    UnknownFormat,    // no magic line, or a frame count outside 1..2000
+    ConversionError,  // a frame count, data byte, comment count or time that does not convert
+    ReadError,        // the file could not be opened or read
+};
+
+inline constexpr std::string_view kUnknownFileFormat = "Unknown file format";
+
+// A whole file's reading. Content is filled only when Ok, so a caller that commits only an Ok
+// result never keeps half a file.
+struct RecordFileResult {
+    ReadStatus Status = ReadStatus::Ok;
+    std::string ErrorText;  // the text to show: "Unknown file format", the conversion error...
+    RecordFileContent Content;
+
+    bool Ok() const { return Status == ReadStatus::Ok; }
+};
+
+// Lines end in CR LF, LF or a lone CR. `locale` supplies the time separator and designators
+// accepted besides the usual ones.
+RecordFileResult ParseRecordFile(std::string_view bytes, const TimeLocale& locale);
+RecordFileResult ReadRecordFile(const std::filesystem::path& path, const TimeLocale& locale);
+
+// Puts frames 1..N into the record; frames above N keep what they held.
+void CommitFrames(const RecordFileContent& content, FrameRecord& record);
+
+}  // namespace velmorant

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "monitor/core/record_file_text.h"
+#include "monitor/core/time_text.h"
+
+using namespace velmorant;
+
+namespace {
+
+double At(int h, int m, int s) { return (h * 3600 + m * 60 + s) / 86400.0; }
+
+}  // namespace
+
+TEST(TimeText, FormatsInTheLongTimeFormat) {
+    const TimeLocale russian{"H:mm:ss", ":", "", ""};
+    const TimeLocale english{"h:mm:ss tt", ":", "AM", "PM"};
+    const TimeLocale finnish{"H.mm.ss", ".", "", ""};
+    struct Case {
+        TimeLocale locale;
+        double t;
+        std::string text;
+    };
+    const Case cases[] = {
+        {russian, 45000 + At(9, 5, 7), "9:05:07"},
+        {russian, At(23, 59, 59), "23:59:59"},
+        {english, At(0, 5, 6), "12:05:06 AM"},
+        {english, At(12, 0, 0), "12:00:00 PM"},
+        {english, At(13, 30, 0), "1:30:00 PM"},
+        {finnish, At(7, 8, 9), "7.08.09"},
+        {{"HH:mm:ss t", ":", "AM", "PM"}, At(7, 8, 9), "07:08:09 A"},
+        {{"HH'h'mm", ":", "", ""}, At(7, 8, 9), "07h08"},
+        // 23:59:59.9996 rounds to a whole day: midnight, not 24:00:00.
+        {russian, 86399.9996 / 86400.0, "0:00:00"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FormatTimeOfDay(c.t, c.locale), c.text);
+}
+
+TEST(TimeText, ReadsTheTimeOfAnyLocale) {
+    const TimeLocale reader{"H:mm:ss", ":", "", ""};
+    struct Case {
+        std::string text;
+        std::optional<double> t;
+    };
+    const Case cases[] = {
+        {"9:05:07", At(9, 5, 7)},
+        {"09:05", At(9, 5, 0)},
+        {"7.08.09", At(7, 8, 9)},
+        {"12:05:06 AM", At(0, 5, 6)},
+        {"12:00:00 pm", At(12, 0, 0)},
+        {"1:30:00 PM", At(13, 30, 0)},
+        {"PM 1:30:00", At(13, 30, 0)},
+        {"07:08:09 A", At(7, 8, 9)},
+        {" 23:59:59 ", At(23, 59, 59)},
+        {"", std::nullopt},
+        {"9", std::nullopt},
+        {"24:00:00", std::nullopt},
+        {"13:00 PM", std::nullopt},
+        {"10:60", std::nullopt},
+        {"10:00:60", std::nullopt},
+        {"10:00:00:00", std::nullopt},
+        {"10:00 XM", std::nullopt},
+        {"99999:00", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseTimeOfDay(c.text, reader), c.t) << c.text;
+
+    // The locale's own separator and designators count as well.
+    const TimeLocale other{"H-mm-ss", "-", "ДП", "ПП"};
+    EXPECT_EQ(ParseTimeOfDay("1-02-03 ПП", other), At(13, 2, 3));
+    EXPECT_EQ(ParseTimeOfDay("1-02-03 ПП", reader), std::nullopt);
+}
+
+TEST(RecordFileText, IntegerConversion) {
+    struct Case {
+        std::string text;
+        std::optional<std::int32_t> value;
+    };
+    const Case cases[] = {
+        {"0", 0},
+        {"255", 255},
+        {"-1", -1},
+        {"+12", 12},
+        {"  42", 42},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"0xFF00", 65280},
+        {"0X1f", 31},
+        {"$FF", 255},
+        {"-$10", -16},
+        {"$FFFFFFFF", -1},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"-", std::nullopt},
+        {"$", std::nullopt},
+        {"0x", std::nullopt},
+        {"12 ", std::nullopt},
+        {"1.5", std::nullopt},
+        {"abc", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"99999999999999999999999", std::nullopt},
+        {"$100000000", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseInteger(c.text), c.value) << c.text;
+}
