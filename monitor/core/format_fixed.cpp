@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace velmorant {
 
@@ -18,6 +20,13 @@ constexpr int kKeptDigits = 18;
 constexpr std::array<std::uint32_t, 14> kPowersOf5 = {
     1u,     5u,      25u,      125u,     625u,      3125u,      15625u,
     78125u, 390625u, 1953125u, 9765625u, 48828125u, 244140625u, 1220703125u};
+
+constexpr std::array<std::uint64_t, 28> kPowersOf5Wide = [] {
+    std::array<std::uint64_t, 28> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 5;
+    return p;
+}();
 
 // Exactly representable: 10^27 = 2^27 × 5^27 and 5^27 < 2^64.
 constexpr int kExactPowersOf10 = 27;
@@ -73,36 +82,60 @@ struct SignificantDigits {
 
 // The first 18 significant digits of a finite, non-zero |x|, the 18th rounded to nearest
 // from the exact expansion (an exact tie goes to even, as the FPU rounds).
-SignificantDigits Expand(long double ax) {
-    int binaryExponent = 0;
-    const long double fraction = std::frexp(ax, &binaryExponent);
-    std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-    int e = binaryExponent - 64;
+// |x| = m × 2^e with m odd, read from the 80-bit extended format (64-bit significand with
+// its integer bit, 15-bit biased exponent).
+void Decompose(long double ax, std::uint64_t& m, int& e) {
+    static_assert(LDBL_MANT_DIG == 64, "the x87 extended format is assumed");
+    unsigned char raw[sizeof(long double)];
+    std::memcpy(raw, &ax, sizeof raw);
+    std::memcpy(&m, raw, sizeof m);
+    const int biased = (raw[8] | (raw[9] << 8)) & 0x7FFF;
+    e = (biased == 0 ? 1 : biased) - 16383 - 63;
     const int zeros = std::countr_zero(m);
     m >>= zeros;
     e += zeros;
+}
 
-    // ax = m × 2^e: an integer for e ≥ 0, otherwise m × 5^-e shifted -e decimal places.
-    BigDecimal big;
-    big.Set(m);
-    int decimalsBelowPoint = 0;
-    if (e >= 0) {
-        for (; e >= 31; e -= 31) big.Multiply(1u << 31);
-        if (e > 0) big.Multiply(1u << e);
-    } else {
-        int k = -e;
-        decimalsBelowPoint = k;
-        for (; k >= 13; k -= 13) big.Multiply(kPowersOf5[13]);
-        if (k > 0) big.Multiply(kPowersOf5[static_cast<std::size_t>(k)]);
-    }
+// The decimal digits of v, most significant first; returns their number.
+int DigitsOf(std::uint64_t v, std::uint8_t (&out)[20]) {
+    std::uint8_t reversed[20];
+    int n = 0;
+    do {
+        reversed[n++] = static_cast<std::uint8_t>(v % 10);
+        v /= 10;
+    } while (v != 0);
+    for (int i = 0; i < n; ++i) out[i] = reversed[n - 1 - i];
+    return n;
+}
 
-    // Nineteen leading digits, and whether anything non-zero follows them.
-    std::array<std::uint8_t, kKeptDigits + 1> lead{};
-    int taken = 0;
+// The first 19 digits of an integer (zeros past its end), whether any digit after them is
+// non-zero, and how many digits it has.
+struct LeadingDigits {
+    std::array<std::uint8_t, kKeptDigits + 1> digit{};
     bool sticky = false;
+    int count = 0;
+};
+
+LeadingDigits LeadingOf(std::uint64_t v) {
+    std::uint8_t all[20];
+    LeadingDigits l;
+    l.count = DigitsOf(v, all);
+    for (int i = 0; i < l.count; ++i) {
+        if (i <= kKeptDigits)
+            l.digit[static_cast<std::size_t>(i)] = all[i];
+        else if (all[i] != 0)
+            l.sticky = true;
+    }
+    return l;
+}
+
+LeadingDigits LeadingOf(const BigDecimal& big) {
+    LeadingDigits l;
+    int taken = 0;
     const int top = big.count - 1;
     const int topDigits = DigitCount(big.limb[top]);
-    for (int i = top; i >= 0 && taken <= kKeptDigits; --i) {
+    l.count = topDigits + 9 * top;
+    for (int i = top; i >= 0; --i) {
         const int len = i == top ? topDigits : 9;
         std::uint8_t group[9];
         std::uint32_t v = big.limb[i];
@@ -112,21 +145,57 @@ SignificantDigits Expand(long double ax) {
         }
         for (int j = 0; j < len; ++j) {
             if (taken <= kKeptDigits)
-                lead[static_cast<std::size_t>(taken++)] = group[j];
+                l.digit[static_cast<std::size_t>(taken++)] = group[j];
             else if (group[j] != 0)
-                sticky = true;
+                l.sticky = true;
         }
         if (taken > kKeptDigits) {
-            for (int r = i - 1; r >= 0 && !sticky; --r) sticky = big.limb[r] != 0;
+            for (int r = i - 1; r >= 0 && !l.sticky; --r) l.sticky = big.limb[r] != 0;
             break;
         }
     }
+    return l;
+}
+
+// The first 18 significant digits of a finite, non-zero |x|, the 18th rounded to nearest
+// from the exact expansion (an exact tie goes to even, as the FPU rounds).
+SignificantDigits Expand(long double ax) {
+    std::uint64_t m = 0;
+    int e = 0;
+    Decompose(ax, m, e);
+
+    // ax = m × 2^e: an integer for e ≥ 0, otherwise m × 5^-e shifted -e decimal places.
+    // Most displayed values fit in 64 bits that way; the rest take the long path.
+    LeadingDigits lead;
+    int decimalsBelowPoint = 0;
+    std::uint64_t small = 0;
+    if (e >= 0 && e < std::countl_zero(m)) {
+        lead = LeadingOf(m << e);
+    } else if (e < 0 && -e <= 27 &&
+               !__builtin_mul_overflow(m, kPowersOf5Wide[static_cast<std::size_t>(-e)], &small)) {
+        decimalsBelowPoint = -e;
+        lead = LeadingOf(small);
+    } else {
+        BigDecimal big;
+        big.Set(m);
+        if (e >= 0) {
+            for (; e >= 31; e -= 31) big.Multiply(1u << 31);
+            if (e > 0) big.Multiply(1u << e);
+        } else {
+            int k = -e;
+            decimalsBelowPoint = k;
+            for (; k >= 13; k -= 13) big.Multiply(kPowersOf5[13]);
+            if (k > 0) big.Multiply(kPowersOf5[static_cast<std::size_t>(k)]);
+        }
+        lead = LeadingOf(big);
+    }
 
     SignificantDigits s{};
-    s.exponent = topDigits + 9 * top - decimalsBelowPoint;
-    std::copy_n(lead.begin(), kKeptDigits, s.digit.begin());
-    const std::uint8_t next = lead[kKeptDigits];
-    const bool up = next > 5 || (next == 5 && (sticky || (lead[kKeptDigits - 1] & 1) != 0));
+    s.exponent = lead.count - decimalsBelowPoint;
+    std::copy_n(lead.digit.begin(), kKeptDigits, s.digit.begin());
+    const std::uint8_t next = lead.digit[kKeptDigits];
+    const bool up =
+        next > 5 || (next == 5 && (lead.sticky || (lead.digit[kKeptDigits - 1] & 1) != 0));
     if (up) {
         int i = kKeptDigits - 1;
         for (; i >= 0 && s.digit[static_cast<std::size_t>(i)] == 9; --i)
