@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "monitor/core/time_text.h"
 
 namespace velmorant {
 
@@ -8,12 +8,7 @@ namespace velmorant {
 // passed in, so the texts built here do not depend on the machine they are built on.
 struct DisplayLocale {
     char DecimalSeparator = '.';
-    // A Windows time picture: h hh (12-hour), H HH (24-hour), m mm, s ss, t tt (AM/PM
-    // designator), text in single quotes literal, anything else copied (the time separator
-    // stands in the picture itself).
-    std::string LongTimeFormat = "HH:mm:ss";
-    std::string TimeAm = "AM";
-    std::string TimePm = "PM";
+    TimeLocale Time;
 };
 
 }  // namespace velmorant

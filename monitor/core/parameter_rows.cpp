@@ -3,7 +3,6 @@
 #include <charconv>
 
 #include "monitor/core/chart_parameters.h"
-#include "monitor/core/date_time.h"
 #include "monitor/core/format_fixed.h"
 
 namespace velmorant {
@@ -230,8 +229,7 @@ void BuildParameterRows(const RecordedFrame& frame, int frameNumber, int frameTo
     AppendInt(rows.Values[26], frameNumber);
     rows.Values[26] += " / ";
     AppendInt(rows.Values[26], frameTotal);
-    AppendTimeOfDay(rows.Values[27], frame.StoredAt, locale.LongTimeFormat, locale.TimeAm,
-                    locale.TimePm);
+    rows.Values[27] = FormatTimeOfDay(frame.StoredAt, locale.Time);
 }
 
 ParameterRows BuildParameterRows(const RecordedFrame& frame, int frameNumber, int frameTotal,

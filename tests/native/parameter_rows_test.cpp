@@ -62,7 +62,7 @@ TEST(ParameterRows, AllZeroFrameWithDefaultSettings) {
         {"Approx. fuel flow rate, l/100km:", "999.0"},
         {"", ""},
         {"Frame/Total:", "1 / 1"},
-        {"Time:", "00:00:00"},
+        {"Time:", "0:00:00"},
     };
     const ParameterRows rows =
         BuildParameterRows(RecordedFrame{}, 1, 1, ConversionSettings{}, kLocale);
@@ -253,7 +253,7 @@ TEST(ParameterRows, FlagsIdentifierFrameAndTime) {
     f.Byte12Bits = {1, 1, 1, 1, 1, 1, 0, 1};
     f.StoredAt = EncodeDateTime(2026, 12, 10, 19, 5, 9, 400);
     DisplayLocale locale;
-    locale.LongTimeFormat = "h:mm:ss tt";
+    locale.Time.LongTimeFormat = "h:mm:ss tt";
     const ParameterRows rows = BuildParameterRows(f, 75, 150, {}, locale);
     EXPECT_EQ(rows.Values[0], "100000000001");
     const char* words[] = {"On",     "Yes", "Yes", "On",   "On",   "On",
