@@ -62,6 +62,7 @@ TEST(TimeText, ReadsTheTimeOfAnyLocale) {
         {"10:00:60", std::nullopt},
         {"10:00:00:00", std::nullopt},
         {"10:00 XM", std::nullopt},
+        {"AM 10:00 PM", std::nullopt},
         {"99999:00", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseTimeOfDay(c.text, reader), c.t) << c.text;
@@ -70,6 +71,20 @@ TEST(TimeText, ReadsTheTimeOfAnyLocale) {
     const TimeLocale other{"H-mm-ss", "-", "ДП", "ПП"};
     EXPECT_EQ(ParseTimeOfDay("1-02-03 ПП", other), At(13, 2, 3));
     EXPECT_EQ(ParseTimeOfDay("1-02-03 ПП", reader), std::nullopt);
+}
+
+// What one PC writes, another reads, whatever the two pictures.
+TEST(TimeText, ReadsWhatAnyPictureWrote) {
+    const TimeLocale writers[] = {
+        {"H:mm:ss", ":", "", ""},        {"HH:mm:ss", ":", "AM", "PM"}, {"h:mm:ss tt", ":", "AM", "PM"},
+        {"hh:mm:ss t", ":", "AM", "PM"}, {"H.mm.ss", ".", "", ""},      {"tt h:mm:ss", ":", "AM", "PM"},
+    };
+    const TimeLocale reader{"H:mm:ss", ":", "", ""};
+    for (const TimeLocale& w : writers)
+        for (double t : {At(0, 0, 0), At(0, 5, 6), At(11, 59, 59), At(12, 0, 1), At(23, 59, 59)}) {
+            std::string text = FormatTimeOfDay(45000 + t, w);
+            EXPECT_EQ(ParseTimeOfDay(text, reader), t) << text;
+        }
 }
 
 TEST(RecordFileText, IntegerConversion) {
