@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "monitor/core/atomic_file.h"
 #include "monitor/core/frame_record.h"
 #include "monitor/core/record_file.h"
 
@@ -39,7 +40,7 @@ public:
     std::vector<std::string> FileNames() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(path_))
-            names.push_back(entry.path().filename().string());
+            names.push_back(PathText(entry.path().filename()));
         return names;
     }
 

@@ -373,7 +373,7 @@ TEST(RecordFile, CommitFramesLeavesFramesAboveN) {
 
 TEST(RecordFile, WriteReplacesAndReadsBack) {
     TempFolder folder;
-    auto path = folder / "Моя.vmr";
+    auto path = folder.Path() / std::filesystem::path(u8"Моя машина.vmr");
     WriteBytes(path, "old");
     std::vector<RecordedFrame> frames = SampleFrames(5);
     WriteOutcome w = WriteRecordFile(path, frames, FullSections(), kLocale);
