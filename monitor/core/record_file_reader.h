@@ -30,7 +30,8 @@ struct RecordFileResult {
 };
 
 // Lines end in CR LF, LF or a lone CR. `locale` supplies the time separator and designators
-// accepted besides the usual ones.
+// accepted besides the usual ones. Viewer's panes read through this too and keep only the
+// frames, so both programs accept exactly the same files.
 RecordFileResult ParseRecordFile(std::string_view bytes, const TimeLocale& locale);
 RecordFileResult ReadRecordFile(const std::filesystem::path& path, const TimeLocale& locale);
 
