@@ -145,12 +145,19 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
 }
 
 bool IniFile::EraseSection(std::string_view section) {
+    // One pass: a line goes with the section header above it.
     bool erased = false;
-    while (auto header = FindSection(section)) {
-        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*header),
-                     lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(*header)));
-        erased = true;
+    bool inErased = false;
+    std::vector<Line> kept;
+    kept.reserve(lines_.size());
+    for (Line& line : lines_) {
+        if (auto name = SectionNameOf(line.Text)) inErased = SameName(*name, section);
+        if (inErased)
+            erased = true;
+        else
+            kept.push_back(std::move(line));
     }
+    lines_ = std::move(kept);
     return erased;
 }
 

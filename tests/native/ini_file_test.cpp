@@ -112,6 +112,18 @@ TEST(IniFile, EraseSectionTakesEveryCopy) {
     EXPECT_EQ(ini.ReadString("Param", "Vozduh"), std::nullopt);
 }
 
+// A damaged file with a great many copies of a section is erased in one pass, not one copy
+// at a time over the whole file.
+TEST(IniFile, EraseSectionOfManyCopiesEndsPromptly) {
+    std::string text;
+    for (int i = 0; i < 100000; ++i) text += "[Param]\r\nVozduh=2\r\n[Keep]\r\nk=1\r\n";
+    IniFile ini = IniFile::FromText(text);
+    EXPECT_TRUE(ini.EraseSection("param"));
+    std::string kept;
+    for (int i = 0; i < 100000; ++i) kept += "[Keep]\r\nk=1\r\n";
+    EXPECT_EQ(ini.Text(), kept);
+}
+
 TEST(IniFile, NewFileInTheOrderWritten) {
     IniFile ini;
     ini.WriteString("Main", "Version", "8000");
