@@ -44,6 +44,18 @@ void RemoveQuietly(const std::filesystem::path& p) {
     std::filesystem::remove(p, ec);
 }
 
+// An existing target that cannot be opened for writing (read-only, held by another program, a
+// folder) could not be created anew either: that is a failed creation, found before anything
+// is written. Opening for appending changes nothing in the file.
+bool TargetCanBeReplaced(const std::filesystem::path& target) {
+    std::error_code ec;
+    std::filesystem::file_type type = std::filesystem::status(target, ec).type();
+    if (type == std::filesystem::file_type::directory) return false;
+    if (type != std::filesystem::file_type::regular) return true;  // missing, or left to the rename
+    std::ofstream probe(target, std::ios::binary | std::ios::app);
+    return probe.is_open();
+}
+
 }  // namespace
 
 std::string PathText(const std::filesystem::path& path) {
@@ -66,6 +78,7 @@ std::string UnableToWriteText(const std::filesystem::path& path) {
 
 WriteOutcome WriteFileAtomically(const std::filesystem::path& target,
                                  const std::function<void(std::ostream&)>& produce) {
+    if (!TargetCanBeReplaced(target)) return {WriteStatus::CreateFailed, std::string(kFileWriteError)};
     std::filesystem::path temp = TemporaryBeside(target);
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out.is_open()) return {WriteStatus::CreateFailed, std::string(kFileWriteError)};

@@ -10,7 +10,7 @@ namespace velmorant {
 
 enum class WriteStatus {
     Ok,
-    CreateFailed,  // the temporary file could not be created: nothing was written
+    CreateFailed,  // the target could not be created: nothing was written
     WriteFailed,   // writing, closing or the final rename failed: the target is untouched
 };
 
@@ -25,7 +25,8 @@ inline constexpr std::string_view kFileWriteError = "File write error";
 
 // Writes what `produce` puts into the stream to a temporary file beside `target` and renames
 // it over the target only when all of it was written, so a failed save never destroys the
-// file that was there. CreateFailed carries "File write error", WriteFailed
+// file that was there. CreateFailed (the temporary file could not be made, or the target
+// exists and cannot be opened for writing) carries "File write error", WriteFailed
 // "Unable to write to " and the path. An exception from `produce` removes the temporary file
 // and passes on.
 WriteOutcome WriteFileAtomically(const std::filesystem::path& target,

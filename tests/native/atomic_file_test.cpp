@@ -42,9 +42,22 @@ TEST(AtomicFile, CreatesNewFilesAndReportsCreateFailure) {
     ASSERT_TRUE(WriteFileAtomically(folder / "new.ini", "x").Ok());
     EXPECT_EQ(ReadBytes(folder / "new.ini"), "x");
 
-    WriteOutcome w = WriteFileAtomically(folder / "missing" / "new.ini", "x");
-    EXPECT_EQ(w.Status, WriteStatus::CreateFailed);
-    EXPECT_EQ(w.ErrorText, "File write error");
+    // A target in a missing folder, and one that exists but cannot be opened for writing:
+    // neither could be created, nothing is produced and nothing is left beside it.
+    std::filesystem::create_directory(folder / "taken.vmr");
+    for (auto target : {folder / "missing" / "new.ini", folder / "taken.vmr"}) {
+        SCOPED_TRACE(PathText(target));
+        bool produced = false;
+        WriteOutcome w = WriteFileAtomically(target, [&produced](std::ostream& out) {
+            produced = true;
+            out << "x";
+        });
+        EXPECT_EQ(w.Status, WriteStatus::CreateFailed);
+        EXPECT_EQ(w.ErrorText, "File write error");
+        EXPECT_FALSE(produced);
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "taken.vmr"));
+    EXPECT_EQ(folder.FileNames().size(), 2u);  // new.ini and the folder
 }
 
 TEST(AtomicFile, PathTextIsCp1251) {
