@@ -29,7 +29,8 @@ RecordedFrame Marked(int k) {
     f.IdentBits.fill(0);
     f.IdentBits[11] = static_cast<std::uint8_t>(k & 1);
     f.Byte11Bits[0] = static_cast<std::uint8_t>(k & 1);
-    f.Byte12Bits[0] = static_cast<std::uint8_t>((k >> 1) & 1);
+    f.Byte12Bits[0] = static_cast<std::uint8_t>(k & 1);
+    f.Byte12Bits[1] = static_cast<std::uint8_t>((k >> 1) & 1);
     f.Byte12Bits[7] = 1;
     f.Something = static_cast<std::uint8_t>(k & 1);
     f.StoredAt = 46000.0 + k / 10.0;
