@@ -115,6 +115,39 @@ TEST(DrivingGauges, StandingEngineRestsCoolantAndLamps) {
     EXPECT_EQ(knock.KroLED3Color, kColourGrey);
 }
 
+// Each shown flag set alone, with the engine turning: its own bytes column item and large
+// display lamp, and the one driving-parameters lamp that shows it.
+TEST(DrivingGauges, EachFlagBitLightsItsOwnLamps) {
+    struct Case {
+        int byte, bit;
+        std::array<std::uint32_t, 4> leds;  // KroLED1..KroLED4
+    };
+    constexpr std::uint32_t G = kColourGrey;
+    const Case cases[] = {
+        {11, 0, {kColourRed, G, G, G}}, {11, 1, {G, G, G, G}},
+        {11, 4, {G, G, G, kColourRed}}, {11, 5, {G, G, kColourGreen, G}},
+        {11, 6, {G, kColourRed, G, G}}, {12, 0, {G, G, G, G}},
+        {12, 1, {G, G, G, G}},          {12, 2, {G, G, G, G}},
+        {12, 3, {G, G, G, G}},          {12, 4, {G, G, G, G}},
+        {12, 5, {G, G, G, G}},          {12, 7, {G, G, G, G}},
+    };
+    for (std::size_t j = 0; j < std::size(cases); ++j) {
+        const Case& c = cases[j];
+        RecordedFrame f;
+        (c.byte == 11 ? f.Byte11Bits : f.Byte12Bits)[static_cast<std::size_t>(c.bit)] = 1;
+        const Shown s = Show({{4, 30}}, f);
+        const auto items = BytesColumnOf(s.frame);
+        const LargeDisplayValues large = LargeDisplayOf(s.frame, s.rows);
+        for (std::size_t k = 0; k < 12; ++k) {
+            EXPECT_EQ(items[11 + k], k == j ? "1" : "0") << c.byte << "." << c.bit << " item " << k;
+            EXPECT_EQ(large.Lamps[k], k == j) << c.byte << "." << c.bit << " lamp " << k;
+        }
+        const std::array<std::uint32_t, 4> leds = {s.gauges.KroLED1Color, s.gauges.KroLED2Color,
+                                                   s.gauges.KroLED3Color, s.gauges.KroLED4Color};
+        EXPECT_EQ(leds, c.leds) << c.byte << "." << c.bit;
+    }
+}
+
 TEST(DrivingGauges, PressureGaugeAndItsDigits) {
     const DrivingGauges at20 = Show({{5, 20}}).gauges;
     EXPECT_EQ(ClampToGauge(at20.KroTacho4Position, kKroTacho4Range), 100);
@@ -152,6 +185,8 @@ TEST(DrivingGauges, FuelGauge) {
         {{{1, 40}, {4, 32}, {8, 60}}, 3, kColourBlue},    // K 2.93
         {{{1, 40}, {4, 32}, {8, 0}}, 2, kColourBlue},     // standing: L 1.76
         {{{1, 255}, {4, 255}, {8, 0}}, 90, kColourRed},   // L 89.4: at the maximum
+        {{{1, 120}, {4, 120}, {8, 0}}, 20, kColourRed},   // L 19.8: just at the maximum
+        {{{1, 115}, {4, 115}, {8, 0}}, 19, kColourBlue},  // L 18.18: just below it
         {{{1, 100}, {4, 100}, {8, 0}}, 14, kColourBlue},  // L 13.75
         {{{1, 40}, {4, 32}, {8, 1}}, 176, kColourRed},
     };

@@ -270,6 +270,30 @@ TEST(ParameterRows, FlagsIdentifierFrameAndTime) {
     EXPECT_EQ(clear.Values, zero.Values);
 }
 
+// Each shown flag set alone names its own row with the word for a set bit; every other flag
+// row keeps the word for a clear one.
+TEST(ParameterRows, EachFlagBitNamesItsOwnRow) {
+    struct Case {
+        int byte, bit, row;
+        const char* set;
+    };
+    const Case cases[] = {
+        {11, 0, 11, "On"}, {11, 1, 12, "Yes"},  {11, 4, 13, "Yes"},    {11, 5, 14, "On"},
+        {11, 6, 15, "On"}, {12, 0, 16, "On"},   {12, 1, 17, "Closed"}, {12, 2, 18, "On"},
+        {12, 3, 19, "On"}, {12, 4, 20, "Rich"}, {12, 5, 21, "Rich"},   {12, 7, 22, "Yes"},
+    };
+    const ParameterRows zero = BuildParameterRows(RecordedFrame{}, 1, 1, {}, kLocale);
+    for (const Case& c : cases) {
+        RecordedFrame f;
+        (c.byte == 11 ? f.Byte11Bits : f.Byte12Bits)[static_cast<std::size_t>(c.bit)] = 1;
+        const ParameterRows rows = BuildParameterRows(f, 1, 1, {}, kLocale);
+        for (int row = 11; row <= 22; ++row)
+            EXPECT_EQ(rows.Values[static_cast<std::size_t>(row)],
+                      row == c.row ? c.set : zero.Values[static_cast<std::size_t>(row)])
+                << "bit " << c.byte << "." << c.bit << ", row " << row;
+    }
+}
+
 TEST(ParameterRows, ViewerVariant) {
     ConversionSettings s;
     RecordedFrame f = FrameWithByte(5, 100);
