@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/menu.h"
+#include "ui/panel.h"
+#include "ui/status_bar.h"
+
+namespace {
+
+std::wstring WindowText(HWND hwnd) {
+    wchar_t buffer[256] = {};
+    GetWindowTextW(hwnd, buffer, 256);
+    return buffer;
+}
+
+LOGFONTW FontOf(HWND hwnd) {
+    LOGFONTW lf{};
+    auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    GetObjectW(font, sizeof lf, &lf);
+    return lf;
+}
+
+RECT PlaceOnParent(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+const ui::FormDesign kDesign{
+    .name = "Form1",
+    .caption = "Моя машина",
+    .left = 40,
+    .top = 30,
+    .clientWidth = 330,
+    .clientHeight = 240,
+    .borderStyle = ui::BorderStyle::Single,
+    .minimizeBox = false,
+    .maximizeBox = false,
+    .font = {.name = "Courier New", .height = 13},
+    .keyPreview = true,
+};
+
+const ui::Design kComponents[] = {
+    {.kind = ui::Kind::Panel, .name = "Panel1", .left = 10, .top = 10, .width = 120, .height = 50},
+    {.kind = ui::Kind::Button,
+     .name = "Button1",
+     .parent = "Panel1",
+     .left = 5,
+     .top = 6,
+     .width = 70,
+     .height = 24,
+     .caption = "Читать",
+     .hint = "Начать чтение",
+     .font = {.bold = true}},
+    {.kind = ui::Kind::Edit,
+     .name = "Edit1",
+     .left = 10,
+     .top = 70,
+     .width = 150,
+     .height = 21,
+     .caption = "No Data"},
+    {.kind = ui::Kind::Label,
+     .name = "Label1",
+     .left = 10,
+     .top = 100,
+     .caption = "Рядный",
+     .font = {.height = 20}},
+    {.kind = ui::Kind::ComboBox,
+     .name = "ComboBox1",
+     .left = 170,
+     .top = 70,
+     .width = 97,
+     .hint = "Com port",
+     .enabled = false,
+     .items = {"COM1", "COM12"}},
+    {.kind = ui::Kind::Button, .name = "Button2", .left = 170, .top = 100, .width = 60, .height = 24,
+     .caption = "№2", .visible = false},
+    {.kind = ui::Kind::StatusBar, .name = "StatusBar1", .columns = {{"Файл", 50}, {"", 50}}},
+    {.kind = ui::Kind::MainMenu, .name = "MainMenu1"},
+    {.kind = ui::Kind::MenuItem, .name = "N1", .parent = "MainMenu1", .caption = "File"},
+    {.kind = ui::Kind::MenuItem, .name = "N14", .parent = "N1", .caption = "New"},
+};
+
+class FormTest : public ::testing::Test {
+protected:
+    std::unique_ptr<ui::Form> form = std::make_unique<ui::Form>(kDesign, kComponents);
+};
+
+TEST_F(FormTest, BuildsTheTableIntoRealWindowsFoundByName) {
+    auto& button = form->Get<ui::Button>("Button1");
+    auto& panel = form->Get<ui::Panel>("Panel1");
+    EXPECT_EQ(button.Parent(), &panel);
+    EXPECT_EQ(GetParent(button.Handle()), panel.Handle());
+    EXPECT_EQ(form->FindComponent("Button3"), nullptr);
+    EXPECT_THROW(form->Get<ui::Edit>("Button1"), std::logic_error);
+
+    // CP1251 texts arrive as the right UTF-16 in the windows.
+    EXPECT_EQ(WindowText(form->Handle()), L"Моя машина");
+    EXPECT_EQ(WindowText(button.Handle()), L"Читать");
+    EXPECT_EQ(button.Caption(), "Читать");
+    EXPECT_EQ(WindowText(form->Get<ui::Label>("Label1").Handle()), L"Рядный");
+
+    RECT r = PlaceOnParent(button.Handle());
+    EXPECT_EQ(r.left, 5);
+    EXPECT_EQ(r.top, 6);
+    EXPECT_EQ(r.right - r.left, 70);
+    EXPECT_EQ(r.bottom - r.top, 24);
+    EXPECT_EQ(button.Left(), 5);
+    EXPECT_EQ(button.Width(), 70);
+
+    // The client area is the designed one, below the menu bar.
+    RECT client;
+    GetClientRect(form->Handle(), &client);
+    EXPECT_EQ(client.right, 330);
+    EXPECT_EQ(client.bottom, 240);
+    EXPECT_NE(GetMenu(form->Handle()), nullptr);
+    LONG_PTR style = GetWindowLongPtrW(form->Handle(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_TRUE(style & WS_SYSMENU);
+
+    auto& hidden = form->Get<ui::Button>("Button2");
+    EXPECT_FALSE(hidden.Visible());
+    EXPECT_FALSE(GetWindowLongPtrW(hidden.Handle(), GWL_STYLE) & WS_VISIBLE);
+    auto& combo = form->Get<ui::ComboBox>("ComboBox1");
+    EXPECT_FALSE(IsWindowEnabled(combo.Handle()));
+    EXPECT_EQ(combo.Items(), (std::vector<std::string>{"COM1", "COM12"}));
+}
+
+TEST_F(FormTest, FontsComeFromTheDesignAndTheParent) {
+    LOGFONTW button = FontOf(form->Get<ui::Button>("Button1").Handle());
+    EXPECT_STREQ(button.lfFaceName, L"Courier New");
+    EXPECT_EQ(button.lfHeight, -13);
+    EXPECT_EQ(button.lfWeight, FW_BOLD);
+
+    LOGFONTW edit = FontOf(form->Get<ui::Edit>("Edit1").Handle());
+    EXPECT_STREQ(edit.lfFaceName, L"Courier New");
+    EXPECT_EQ(edit.lfWeight, FW_NORMAL);
+
+    // A label designed without a size fits its caption in its own font.
+    auto& label = form->Get<ui::Label>("Label1");
+    EXPECT_EQ(FontOf(label.Handle()).lfHeight, -20);
+    EXPECT_GE(label.Height(), 20);
+    int oneWord = label.Width();
+    EXPECT_GT(oneWord, 0);
+    label.SetCaption("Рядный Рядный");
+    EXPECT_GT(label.Width(), oneWord);
+}
+
+TEST_F(FormTest, HintsShowAsToolTipsInUtf16) {
+    // The form's tooltip window is the one it owns.
+    HWND tooltip = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            wchar_t cls[64] = {};
+            GetClassNameW(w, cls, 64);
+            if (std::wstring(cls) == TOOLTIPS_CLASSW) *reinterpret_cast<HWND*>(p) = w;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, nullptr);
+    wchar_t text[80] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = form->Handle();
+    info.uId = reinterpret_cast<UINT_PTR>(form->Get<ui::Button>("Button1").Handle());
+    info.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ(text, L"Начать чтение");
+}
+
+TEST_F(FormTest, StatusBarPanelsReadBackThroughWin32) {
+    auto& bar = form->Get<ui::StatusBar>("StatusBar1");
+    EXPECT_EQ(bar.PanelCount(), 2);
+    EXPECT_EQ(bar.PanelText(0), "Файл");
+    bar.SetPanelText(1, "Данные.vmr");
+    wchar_t text[64] = {};
+    SendMessageW(bar.Handle(), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"Данные.vmr");
+    EXPECT_THROW(bar.PanelText(2), std::out_of_range);
+    // Along the bottom of the client area.
+    RECT client, r;
+    GetClientRect(form->Handle(), &client);
+    r = PlaceOnParent(bar.Handle());
+    EXPECT_EQ(r.bottom, client.bottom);
+}
+
+TEST(FormDesignTest, NamesAreUniqueAndParentsExist) {
+    const ui::Design twice[] = {
+        {.kind = ui::Kind::Button, .name = "Button1"},
+        {.kind = ui::Kind::Button, .name = "Button1"},
+    };
+    EXPECT_THROW(ui::Form(kDesign, twice), std::logic_error);
+    const ui::Design orphan[] = {{.kind = ui::Kind::Button, .name = "Button1", .parent = "Panel9"}};
+    EXPECT_THROW(ui::Form(kDesign, orphan), std::logic_error);
+    const ui::Design imageOnButton[] = {
+        {.kind = ui::Kind::Button, .name = "Button1"},
+        {.kind = ui::Kind::Image, .name = "Image1", .parent = "Button1"},
+    };
+    EXPECT_THROW(ui::Form(kDesign, imageOnButton), std::logic_error);
+}
+
+// Closing asks the close query, then the close handler, and only then hides the form.
+TEST_F(FormTest, CloseFollowsTheQueryAndTheAction) {
+    struct Case {
+        bool canClose;
+        ui::CloseAction action;
+        bool visibleAfter;
+        int hides;
+    };
+    const Case cases[] = {
+        {false, ui::CloseAction::Hide, true, 0},
+        {true, ui::CloseAction::None, true, 0},
+        {true, ui::CloseAction::Hide, false, 1},
+    };
+    for (const Case& c : cases) {
+        int closes = 0;
+        int hides = 0;
+        form->OnCloseQuery = [&](bool& canClose) { canClose = c.canClose; };
+        form->OnClose = [&](ui::CloseAction& action) {
+            ++closes;
+            action = c.action;
+        };
+        form->OnHide = [&] { ++hides; };
+        form->Show();
+        // The system's way: WM_CLOSE, as the system menu and Alt+F4 send it.
+        SendMessageW(form->Handle(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(form->Visible(), c.visibleAfter);
+        EXPECT_EQ(IsWindowVisible(form->Handle()) != FALSE, c.visibleAfter);
+        EXPECT_EQ(closes, c.canClose ? 1 : 0);
+        EXPECT_EQ(hides, c.hides);
+        EXPECT_TRUE(IsWindow(form->Handle()));
+        form->OnHide = nullptr;
+        form->Hide();
+    }
+}
+
+// The key preview: the form sees characters before the focused control and may swallow
+// them; Esc closes it.
+TEST_F(FormTest, KeyPreviewSeesKeysFirst) {
+    struct Case {
+        bool preview;
+        wchar_t key;
+        std::string formSaw;
+        std::wstring editGot;
+        bool visibleAfter;
+    };
+    const Case cases[] = {
+        {true, L'y', "y", L"y", true},
+        {true, L'x', "x", L"", true},             // swallowed by the form
+        {true, L'\x1B', "\x1B", L"", false},      // Esc closes
+        {true, L'ж', "ж", L"ж", true},            // the form gets it in CP1251
+        {false, L'\x1B', "", L"", true},
+        {false, L'y', "", L"y", true},
+    };
+    auto& edit = form->Get<ui::Edit>("Edit1");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.key));
+        std::string saw;
+        form->SetKeyPreview(c.preview);
+        form->OnKeyPress = [&](char& key) {
+            saw += key;
+            if (key == 'x') key = 0;
+            if (key == 27) form->Close();
+        };
+        form->Show();
+        edit.SetText("");
+        PostMessageW(edit.Handle(), WM_CHAR, c.key, 1);
+        ui::ProcessMessages();
+        EXPECT_EQ(saw, c.formSaw);
+        EXPECT_EQ(WindowText(edit.Handle()), c.editGot);
+        EXPECT_EQ(form->Visible(), c.visibleAfter);
+    }
+}
+
+TEST_F(FormTest, KeyDownPreviewCanSwallowAKey) {
+    std::vector<WORD> seen;
+    form->OnKeyDown = [&](WORD& key) {
+        seen.push_back(key);
+        if (key == VK_ESCAPE) key = 0;
+    };
+    auto& edit = form->Get<ui::Edit>("Edit1");
+    int editKeys = 0;
+    edit.OnMouseDown = nullptr;
+    form->Show();
+    PostMessageW(edit.Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageW(edit.Handle(), WM_KEYDOWN, VK_F2, 1);
+    ui::ProcessMessages();
+    EXPECT_EQ(seen, (std::vector<WORD>{VK_ESCAPE, VK_F2}));
+    (void)editKeys;
+}
+
+}  // namespace

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/win_control.h"
+
+namespace ui {
+
+// A one-line text box. OnChange runs for every change of the text, typed or set from code;
+// setting the text it already has does nothing.
+class Edit : public WinControl {
+public:
+    Edit(Form& owner, WinControl& parent, const Design& design);
+
+    void SetCaption(std::string_view text) override;
+    bool ReadOnly() const;
+    void SetReadOnly(bool readOnly);
+
+    std::function<void()> OnChange;
+
+protected:
+    Edit(Form& owner, WinControl& parent, const Design& design, DWORD style);
+    bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    bool settingText_ = false;
+};
+
+// A multi-line text box. Its lines are the text split at line breaks; a break at the very
+// end starts no line of its own, so adding a line puts a break after it.
+class Memo : public Edit {
+public:
+    Memo(Form& owner, WinControl& parent, const Design& design);
+
+    std::vector<std::string> Lines() const;
+    int LineCount() const { return static_cast<int>(Lines().size()); }
+    void SetLines(const std::vector<std::string>& lines);
+    void AddLine(std::string_view line);
+    void Clear() { SetCaption(""); }
+};
+
+}  // namespace ui

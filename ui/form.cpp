@@ -1,0 +1,348 @@
+#include "ui/form.h"
+
+#include <commctrl.h>
+
+#include "ui/application.h"
+#include "ui/error_box.h"
+#include "ui/menu.h"
+#include "ui/resources.h"
+#include "ui/text.h"
+#include "ui/window_class.h"
+
+namespace ui {
+
+Font ResolveFont(const Font& parent, const FontDesign& design);
+
+namespace {
+
+DWORD FormStyle(const FormDesign& d) {
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    if (d.borderStyle == BorderStyle::Sizeable) style |= WS_THICKFRAME;
+    if (d.borderStyle != BorderStyle::Dialog) {
+        if (d.minimizeBox) style |= WS_MINIMIZEBOX;
+        if (d.maximizeBox) style |= WS_MAXIMIZEBOX;
+    }
+    return style;
+}
+
+DWORD FormExStyle(const FormDesign& d) {
+    DWORD ex = WS_EX_CONTROLPARENT;
+    if (d.borderStyle == BorderStyle::Dialog) ex |= WS_EX_DLGMODALFRAME;
+    return ex;
+}
+
+}  // namespace
+
+Form::Form(const FormDesign& design, std::span<const Design> components)
+    : WinControl(design.name, this, nullptr), keyPreview_(design.keyPreview) {
+    DWORD style = FormStyle(design);
+    DWORD ex = FormExStyle(design);
+    RECT r{0, 0, design.clientWidth, design.clientHeight};
+    AdjustWindowRectEx(&r, style, FALSE, ex);
+    CreateHandle(FormClassName(), Cp1251ToWide(design.caption), style, ex,
+                 RECT{design.left, design.top, design.left + r.right - r.left,
+                      design.top + r.bottom - r.top},
+                 nullptr, 0);
+    SetFont(ResolveFont(Font{}, design.font));
+    SetColour(design.colour == kDefaultColour ? kBtnFace : design.colour);
+    wantedClientWidth_ = design.clientWidth;
+    wantedClientHeight_ = design.clientHeight;
+    for (const Design& d : components) AddComponent(d);
+    FitClientSize();
+}
+
+Form::~Form() {
+    // Newest first: children go before their parents, and each control takes its window
+    // with it while the form can still reflect the notifications of dying windows.
+    while (!components_.empty()) components_.pop_back();
+    if (tooltip_) DestroyWindow(tooltip_);
+    DestroyHandle();
+}
+
+void Form::FitClientSize() {
+    if (wantedClientWidth_ <= 0 || wantedClientHeight_ <= 0) return;
+    // The frame and the menu bar (which may wrap onto more lines) are measured, not
+    // computed: what counts is the client area the window really has.
+    RECT client, outer;
+    GetClientRect(Handle(), &client);
+    GetWindowRect(Handle(), &outer);
+    int dw = wantedClientWidth_ - client.right;
+    int dh = wantedClientHeight_ - client.bottom;
+    if (dw == 0 && dh == 0) return;
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left + dw,
+                 outer.bottom - outer.top + dh, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::ClientWidth() const {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    return r.right;
+}
+
+int Form::ClientHeight() const {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    return r.bottom;
+}
+
+void Form::SetClientSize(int width, int height) {
+    wantedClientWidth_ = width;
+    wantedClientHeight_ = height;
+    FitClientSize();
+}
+
+Component* Form::FindComponent(std::string_view name) const {
+    auto it = byName_.find(name);
+    return it == byName_.end() ? nullptr : it->second;
+}
+
+void Form::Create() {
+    Guarded([&] {
+        if (OnCreate) OnCreate();
+    });
+}
+
+void Form::Show() {
+    if (Visible()) {
+        SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetActiveWindow(Handle());
+    }
+    SetVisible(true);
+}
+
+void Form::ApplyVisible() {
+    if (Visible()) {
+        Guarded([&] {
+            if (OnShow) OnShow();
+        });
+        ShowWindow(Handle(), SW_SHOW);
+    } else {
+        Guarded([&] {
+            if (OnHide) OnHide();
+        });
+        ShowWindow(Handle(), SW_HIDE);
+    }
+}
+
+void Form::Close() {
+    bool canClose = true;
+    if (OnCloseQuery) OnCloseQuery(canClose);
+    if (!canClose) return;
+    CloseAction action = CloseAction::Hide;
+    if (OnClose) OnClose(action);
+    if (action == CloseAction::None) return;
+    if (modal_) {
+        // The modal loop ends and hides the form.
+        if (modalResult_ == 0) modalResult_ = IDCANCEL;
+        return;
+    }
+    if (App().MainForm() == this)
+        App().Terminate();
+    else
+        Hide();
+}
+
+int Form::ShowModal() {
+    if (Visible() || modal_) throw std::logic_error("Cannot make a visible window modal");
+    std::vector<HWND> disabled;
+    struct Collect {
+        HWND self;
+        std::vector<HWND>* out;
+    } collect{Handle(), &disabled};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* c = reinterpret_cast<Collect*>(p);
+            if (w != c->self && IsWindowVisible(w) && IsWindowEnabled(w)) {
+                EnableWindow(w, FALSE);
+                c->out->push_back(w);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&collect));
+    modalResult_ = 0;
+    modal_ = true;
+    Show();
+    MSG msg;
+    while (modalResult_ == 0) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // The application is ending: leave the quit message to the main loop.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            modalResult_ = IDCANCEL;
+            break;
+        }
+        Application::Dispatch(msg);
+    }
+    modal_ = false;
+    // Enable the others before hiding, or Windows activates some other program's window.
+    for (HWND w : disabled) EnableWindow(w, TRUE);
+    Hide();
+    return modalResult_;
+}
+
+bool Form::Active() const { return GetActiveWindow() == Handle(); }
+
+void Form::SetFocus() {
+    if (!Visible()) return;
+    SetActiveWindow(Handle());
+    if (!Focused()) RestoreFocus();
+}
+
+void Form::RestoreFocus() {
+    if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) &&
+        IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+        ::SetFocus(lastFocus_);
+        return;
+    }
+    HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    ::SetFocus(first ? first : Handle());
+}
+
+void Form::SetToolHint(HWND tool, const std::string& text) {
+    if (!tooltip_) {
+        if (text.empty()) return;
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                   CodeModule(), nullptr);
+        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+    }
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = Handle();
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (text.empty()) return;
+    std::wstring wide = Cp1251ToWide(text);
+    info.lpszText = wide.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+bool Form::KeyDown(WORD& key) {
+    if (OnKeyDown) OnKeyDown(key);
+    return key == 0;
+}
+
+bool Form::KeyPress(WPARAM& character) {
+    if (!OnKeyPress) return false;
+    std::string narrow = WideToCp1251(std::wstring(1, static_cast<wchar_t>(character)));
+    char key = narrow.empty() ? '?' : narrow[0];
+    const char before = key;
+    OnKeyPress(key);
+    if (key == 0) return true;
+    if (key != before) character = Cp1251ToWide(std::string(1, key))[0];
+    return false;
+}
+
+bool Form::TabToNextControl(const MSG& msg) {
+    HWND focus = GetFocus();
+    if (focus && focus != Handle()) {
+        LRESULT code = SendMessageW(focus, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&msg));
+        if (code & DLGC_WANTTAB) return false;
+    }
+    // Start from the control itself, not from a window inside it (a combo box's edit).
+    HWND start = focus == Handle() ? nullptr : focus;
+    while (start && GetParent(start) != Handle() &&
+           !(GetWindowLongPtrW(GetParent(start), GWL_EXSTYLE) & WS_EX_CONTROLPARENT))
+        start = GetParent(start);
+    HWND next = GetNextDlgTabItem(Handle(), start, GetKeyState(VK_SHIFT) < 0);
+    if (next) ::SetFocus(next);
+    return true;
+}
+
+bool Form::PreviewKey(MSG& msg) {
+    // Keys sent to the form window itself reach its own WM_KEYDOWN and WM_CHAR handling.
+    bool own = msg.hwnd == Handle();
+    if (msg.message == WM_KEYDOWN) {
+        if (!own && keyPreview_) {
+            WORD key = static_cast<WORD>(msg.wParam);
+            if (KeyDown(key)) return true;
+            msg.wParam = key;
+        }
+        if (msg.wParam == VK_TAB) return TabToNextControl(msg);
+    } else if (msg.message == WM_CHAR && !own && keyPreview_) {
+        return KeyPress(msg.wParam);
+    }
+    return false;
+}
+
+LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == KeyPreviewMessage()) return PreviewKey(*reinterpret_cast<MSG*>(lParam)) ? 1 : 0;
+    switch (msg) {
+        case WM_CLOSE:
+            // Never the default: it would destroy the window, and forms only hide.
+            Close();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            struct End {
+                HWND h;
+                PAINTSTRUCT* p;
+                ~End() { EndPaint(h, p); }
+            } end{Handle(), &ps};
+            PaintSurface(dc, ps.rcPaint);
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            RECT r;
+            GetClientRect(Handle(), &r);
+            PaintSurface(reinterpret_cast<HDC>(wParam), r);
+            return 0;
+        }
+        case WM_COMMAND:
+            if (lParam == 0 && HIWORD(wParam) == 0 && menu_) {
+                if (MenuItem* item = menu_->FindCommand(LOWORD(wParam))) {
+                    item->Click();
+                    return 0;
+                }
+            }
+            break;
+        case WM_MEASUREITEM: {
+            auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (m->CtlType == ODT_MENU && menu_ && menu_->MeasureItem(*m)) return TRUE;
+            break;
+        }
+        case WM_DRAWITEM: {
+            auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+            if (d->CtlType == ODT_MENU && menu_ && menu_->DrawItem(*d)) return TRUE;
+            break;
+        }
+        case WM_ACTIVATE: {
+            HWND other = reinterpret_cast<HWND>(lParam);
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND f = GetFocus();
+                if (f && IsChild(Handle(), f)) lastFocus_ = f;
+                if (IsFormWindow(other) && OnDeactivate) OnDeactivate();
+            } else {
+                if (!HIWORD(wParam)) RestoreFocus();
+                if ((!other || IsFormWindow(other)) && OnActivate) OnActivate();
+            }
+            return 0;
+        }
+        case WM_SIZE: {
+            LRESULT r = WinControl::WindowProc(msg, wParam, lParam);
+            if (OnResize) OnResize();
+            return r;
+        }
+        case WM_KEYDOWN: {
+            WORD key = static_cast<WORD>(wParam);
+            if (KeyDown(key)) return 0;
+            break;
+        }
+        case WM_CHAR: {
+            WPARAM c = wParam;
+            if (KeyPress(c)) return 0;
+            return DefaultProc(msg, c, lParam);
+        }
+        default:
+            break;
+    }
+    return WinControl::WindowProc(msg, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/design.h"
+#include "ui/win_control.h"
+
+namespace ui {
+
+class MainMenu;
+
+enum class CloseAction { None, Hide };
+
+// A top-level window built from its design. It owns its components and finds them by
+// name; a window class derives from it, takes references to its components with Get<T>
+// and puts its handlers on their events.
+//
+// Closing (the system menu, Alt+F4 or Close()) asks OnCloseQuery, then OnClose, and hides
+// the form unless OnClose answered CloseAction::None; closing the application's main form
+// ends the message loop instead. With key preview on, the form sees each key first
+// (OnKeyDown with the virtual key, OnKeyPress with the character) and a handler that sets
+// the key to 0 keeps it from the focused control.
+class Form : public WinControl {
+public:
+    Form(const FormDesign& design, std::span<const Design> components);
+    ~Form() override;
+
+    // Builds one more component from a design row, as the table's rows are built (menu
+    // commands added at run time come this way).
+    Component& AddComponent(const Design& design);
+    Component* FindComponent(std::string_view name) const;
+    // The component of that name and type; a missing or different one is a program error.
+    template <class T>
+    T& Get(std::string_view name) const {
+        if (auto* c = dynamic_cast<T*>(FindComponent(name))) return *c;
+        throw std::logic_error("No component " + std::string(name) + " of that kind on " + Name());
+    }
+    MainMenu* Menu() const { return menu_; }
+
+    // Runs OnCreate inside the error barrier; Application::CreateForm calls it once the
+    // window class has put its handlers in place.
+    void Create();
+
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientSize(int width, int height);
+
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool on) { keyPreview_ = on; }
+
+    // Showing runs OnShow (an error in it ends in the error box and the form still shows)
+    // and brings the form to the front, activated; so does showing a visible form.
+    void Show();
+    void Close();
+    // Shows the form and disables the application's other windows until the form closes
+    // or gets a modal result; returns that result (IDCANCEL when closed).
+    int ShowModal();
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+
+    // Activates the form; its last focused control takes the focus again.
+    void SetFocus() override;
+    bool Active() const;
+
+    std::function<void()> OnCreate;
+    std::function<void()> OnShow;
+    std::function<void()> OnHide;
+    std::function<void()> OnResize;
+    // Activation from or to another form of the application; message boxes and dialogs
+    // owned by the form leave it active.
+    std::function<void()> OnActivate;
+    std::function<void()> OnDeactivate;
+    std::function<void(bool& canClose)> OnCloseQuery;
+    std::function<void(CloseAction& action)> OnClose;
+    std::function<void(WORD& key)> OnKeyDown;
+    std::function<void(char& key)> OnKeyPress;
+
+    // Layer internals: hints shown for a control's window, and the control that takes the
+    // focus when the form is next activated.
+    void SetToolHint(HWND tool, const std::string& text);
+    void FocusOnActivation(HWND control) { lastFocus_ = control; }
+    void SetMenu(MainMenu* menu) { menu_ = menu; }
+    // The message loop hands each key message here first; true when it was used up.
+    bool PreviewKey(MSG& msg);
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void ApplyVisible() override;
+
+private:
+    void FitClientSize();
+    bool KeyDown(WORD& key);
+    bool KeyPress(WPARAM& character);
+    bool TabToNextControl(const MSG& msg);
+    void RestoreFocus();
+
+    std::vector<std::unique_ptr<Component>> components_;
+    std::map<std::string, Component*, std::less<>> byName_;
+    MainMenu* menu_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    bool keyPreview_ = false;
+    int wantedClientWidth_ = 0;
+    int wantedClientHeight_ = 0;
+    int modalResult_ = 0;
+    bool modal_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,53 @@
+#include "ui/panel.h"
+
+#include "ui/window_class.h"
+
+namespace ui {
+
+Panel::Panel(Form& owner, WinControl& parent, const Design& design)
+    : WinControl(design.name, &owner, &parent), bevel_(design.bevel) {
+    Design plain = design;
+    plain.caption.clear();
+    CreateChild(PanelClassName(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, plain);
+}
+
+void Panel::Paint(HDC dc, const RECT& area) {
+    PaintSurface(dc, area);
+    RECT r;
+    GetClientRect(Handle(), &r);
+    if (bevel_ == Bevel::Raised) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+    if (bevel_ == Bevel::Lowered) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+}
+
+LRESULT Panel::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(Handle(), &ps);
+            struct End {
+                HWND h;
+                PAINTSTRUCT* p;
+                ~End() { EndPaint(h, p); }
+            } end{Handle(), &ps};
+            Paint(dc, ps.rcPaint);
+            return 0;
+        }
+        case WM_PRINTCLIENT: {
+            RECT r;
+            GetClientRect(Handle(), &r);
+            Paint(reinterpret_cast<HDC>(wParam), r);
+            return 0;
+        }
+        default:
+            return WinControl::WindowProc(msg, wParam, lParam);
+    }
+}
+
+GroupBox::GroupBox(Form& owner, WinControl& parent, const Design& design)
+    : WinControl(design.name, &owner, &parent) {
+    CreateChild(L"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT, design);
+}
+
+}  // namespace ui
