@@ -109,8 +109,9 @@ void ListView::BeginUpdate() {
 void ListView::EndUpdate() {
     if (updateDepth_ == 0 || --updateDepth_ > 0) return;
     SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
-    // Turning redraw back on sets WS_VISIBLE again (that is how the default handling of
-    // WM_SETREDRAW works), which would show a list that was hidden inside the bracket.
+    // On Windows, turning redraw back on sets WS_VISIBLE again (the default handling of
+    // WM_SETREDRAW does), which would show a list hidden inside the bracket. Wine's list
+    // view leaves the style alone.
     if (!Visible()) ShowWindow(Handle(), SW_HIDE);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
