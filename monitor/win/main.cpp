@@ -1,30 +1,28 @@
 #include <windows.h>
 
-// Until the main window exists: a plain window titled "Velmorant" that ends the program when
-// it is closed.
-static LRESULT CALLBACK PlainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wp, lp);
-}
+#include "monitor/core/settings_file.h"
+#include "monitor/win/capture_port.h"
+#include "monitor/win/main_form.h"
+#include "monitor/win/program_state.h"
+#include "ui/application.h"
+#include "ui/error_box.h"
+#include "ui/program_environment.h"
+#include "ui/timer.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PlainWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"TForm1";
-    RegisterClassW(&wc);
-    HWND hwnd = CreateWindowW(L"TForm1", L"Velmorant", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, nullptr);
-    ShowWindow(hwnd, show);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+using namespace velmorant;
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    ui::Application& app = ui::App();
+    app.SetTitle("Velmorant");
+    UserLocale = ReadUserLocale();
+    ui::Guarded([] {
+        ProgramSettings = ReadSettings(SettingsPathOf(ui::ExecutablePath()));
+        Adapter = ProgramSettings.Param.Adapter;
+    });
+    TForm1& main = app.CreateForm<TForm1>();
+    main.Show();
+    main.Get<ui::Timer>("Timer1").SetEnabled(true);
+    app.Run();
+    app.DestroyForms();
     return 0;
 }

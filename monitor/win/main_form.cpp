@@ -1,0 +1,512 @@
+#include "monitor/win/main_form.h"
+
+#include <stdexcept>
+
+#include "monitor/core/bookmarks.h"
+#include "monitor/core/display_values.h"
+#include "monitor/core/frame_store.h"
+#include "monitor/core/main_layout.h"
+#include "monitor/core/port_text.h"
+#include "monitor/core/record_file_reader.h"
+#include "monitor/core/record_file_text.h"
+#include "monitor/core/record_file_writer.h"
+#include "monitor/core/text_export.h"
+#include "monitor/win/main_form_design.h"
+#include "monitor/win/program_state.h"
+#include "ui/application.h"
+#include "ui/clock.h"
+#include "ui/dialog_components.h"
+#include "ui/dialogs.h"
+#include "ui/error_box.h"
+#include "ui/program_environment.h"
+
+namespace velmorant {
+
+TComPortRec CaptureRec{};
+
+namespace {
+
+constexpr char kUnsavedQuestion[] = "Data not saved. Save to file?";
+constexpr char kWarning[] = "Warning!";
+
+std::string Numbered(const char* base, int n) { return base + std::to_string(n); }
+
+std::string FileNameText(const std::filesystem::path& path) {
+    return FileNameOfPath(PathText(path));
+}
+
+}  // namespace
+
+TForm1::TForm1()
+    : ui::Form(MainFormDesign(), MainFormComponents()),
+      comboBox1_(Get<ui::ComboBox>("ComboBox1")),
+      button1_(Get<ui::Button>("Button1")),
+      button5_(Get<ui::Button>("Button5")),
+      button6_(Get<ui::Button>("Button6")),
+      listView1_(Get<ui::ListView>("ListView1")),
+      listView2_(Get<ui::ListView>("ListView2")),
+      listView6_(Get<ui::ListView>("ListView6")),
+      edit1_(Get<ui::Edit>("Edit1")),
+      image1_(Get<ui::Image>("Image1")),
+      scrollBar1_(Get<ui::ScrollBar>("ScrollBar1")),
+      statusBar1_(Get<ui::StatusBar>("StatusBar1")),
+      timer1_(Get<ui::Timer>("Timer1")),
+      timer2_(Get<ui::Timer>("Timer2")),
+      timer4_(Get<ui::Timer>("Timer4")),
+      timer6_(Get<ui::Timer>("Timer6")),
+      timer7_(Get<ui::Timer>("Timer7")),
+      n12_(Get<ui::MenuItem>("N12")),
+      n13_(Get<ui::MenuItem>("N13")) {
+    OnCreate = [this] { TxRxrmCreate(); };
+    OnShow = [this] { FormShow(); };
+    OnKeyPress = [this](char& key) { FormKeyPress(key); };
+    OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+    OnClose = [this](ui::CloseAction&) { FormClose(); };
+    OnResize = [this] { FormResize(); };
+
+    button1_.OnClick = [this] { Button1Click(); };
+    button5_.OnClick = [this] { Button5Click(); };
+    button6_.OnClick = [this] { Button6Click(); };
+    scrollBar1_.OnChange = [this] { ScrollBar1Change(); };
+    timer1_.OnTimer = [this] { Timer1Timer(); };
+    timer2_.OnTimer = [this] { Timer2Timer(); };
+    timer4_.OnTimer = [this] { Timer4Timer(); };
+    timer6_.OnTimer = [this] { Timer6Timer(); };
+    timer7_.OnTimer = [this] { Timer7Timer(); };
+
+    for (int n = 1; n <= 10; ++n) {
+        auto& b = Get<ui::Button>(Numbered("BitBtn", n));
+        b.OnMouseDown = [this, &b](ui::MouseButton m, int, int) { BookmarkMouseDown(b, m); };
+    }
+    for (int r = 0; r < 3; ++r) {
+        auto& list = Get<ui::ListView>(Numbered("ListView", 3 + r));
+        Get<ui::Button>(Numbered("Button", 2 + r)).OnMouseDown =
+            [this, &list](ui::MouseButton m, int, int) { ReferenceMouseDown(list, m); };
+    }
+
+    Get<ui::MenuItem>("N14").OnClick = [this] {
+        ConfirmDiscardRecord();
+        SetFocus();
+    };
+    Get<ui::MenuItem>("N2").OnClick = [this] {
+        ConfirmDiscardRecord();
+        if (!RecordUnsaved.load()) LoadRecordFile({});
+    };
+    Get<ui::MenuItem>("N3").OnClick = [this] { SaveRecordAs(); };
+    Get<ui::MenuItem>("N4").OnClick = [this] { Close(); };
+    for (ui::MenuItem* item : {&n12_, &n13_}) {
+        item->OnClick = [this, item] {
+            item->SetChecked(!item->Checked());
+            ui::ProcessMessages();
+            ArrangeMainWindow();
+        };
+    }
+}
+
+LRESULT TForm1::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_EDGELIST) {
+        ui::Guarded([&] { WMEdgeList(wParam, lParam); });
+        return 0;
+    }
+    if (msg == WM_COUNTERFAILED) {
+        ui::Guarded([&] { edit1_.SetText(kCounterFailedText); });
+        return 0;
+    }
+    return ui::Form::WindowProc(msg, wParam, lParam);
+}
+
+void TForm1::TxRxrmCreate() {
+    SetKeyPreview(true);
+    readingStopped_ = true;
+    RecordUnsaved = false;
+    startupDone_ = false;
+    CaptureWindow = Handle();
+    for (int n = 1; n <= 50; ++n)
+        if (ProbeComPort(Numbered("COM", n).c_str())) comboBox1_.AddItem(Numbered("COM", n));
+    if (comboBox1_.ItemCount() > 0) comboBox1_.SetText(comboBox1_.Item(0));
+    FrameCount = 1;
+    if (!ui::CommandLineArguments().empty()) timer2_.SetEnabled(true);
+    SetLedDSR(0);
+}
+
+void TForm1::FormShow() {
+    button1_.SetFocus();
+    timer6_.SetEnabled(true);
+}
+
+void TForm1::Timer6Timer() {
+    timer6_.SetEnabled(false);
+    SetFocus();
+    if (startupDone_) return;
+    const char* name = "Velmorant";
+    if (HANDLE other = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name)) {
+        CloseHandle(other);
+        if (ProgramSettings.ManyInstances) {
+            ui::ShowMessageBox(
+                "Are you authorized to open only to one copy of the program. Program already "
+                "has been started!",
+                kWarning, MB_OK | MB_ICONINFORMATION);
+            Close();
+            return;
+        }
+    }
+    instanceMutex_ = CreateMutexA(nullptr, FALSE, name);
+    startupDone_ = true;
+}
+
+void TForm1::FormKeyPress(char& key) {
+    if (key == 27 && startupDone_) Close();
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+    if (RecordUnsaved.load()) ConfirmDiscardRecord();
+    canClose = !RecordUnsaved.load();
+}
+
+void TForm1::FormClose() {
+    // No capture thread may outlive the windows.
+    if (!readingStopped_) CloseCapturePort(CaptureRec);
+    readingStopped_ = true;
+    timer4_.SetEnabled(false);
+    edit1_.SetText("Exiting...");
+    ui::ProcessMessages();
+    startupDone_ = false;
+    if (instanceMutex_) {
+        CloseHandle(instanceMutex_);
+        instanceMutex_ = nullptr;
+    }
+}
+
+void TForm1::FormResize() {
+    const auto places = BookmarkLayout(Width());
+    for (int n = 1; n <= 5; ++n) {
+        for (int b : {n, n + 5}) {
+            auto& button = Get<ui::Button>(Numbered("BitBtn", b));
+            button.SetLeft(places[n - 1].Left);
+            button.SetWidth(places[n - 1].Width);
+        }
+        ui::ProcessMessages();
+    }
+}
+
+void TForm1::Button1Click() {
+    if (button1_.Caption().find("Read") != std::string::npos) {
+        ConfirmDiscardRecord();
+        if (RecordUnsaved.load()) return;
+        ClearRecord();
+        FrameCount = 1;
+        CaptureRec.Reserved = 0;
+        CaptureRec.Active = 1;
+        CaptureRec.Stop = 0;
+        const std::string number = PortNumberText(comboBox1_.Text());
+        const auto port = ParseInteger(number);
+        if (!port) throw std::runtime_error(NotAnIntegerText(number));
+        if (OpenCapturePort(*port, CaptureRec)) {
+            EnableIdleControls(false);
+            button1_.SetCaption("Stop");
+            edit1_.SetText("Reading...");
+        } else {
+            ui::ShowMessage("Error opening COM" + number);
+        }
+        return;
+    }
+    CloseCapturePort(CaptureRec);
+    EnableIdleControls(true);
+    edit1_.SetText("Reading stopped...");
+    button1_.SetCaption("Read");
+    timer7_.SetEnabled(false);
+    timer7_.SetEnabled(true);
+}
+
+void TForm1::WMEdgeList(WPARAM wParam, LPARAM lParam) {
+    auto list = TakeEdgeList(wParam, lParam);
+    if (!list) return;
+    const auto result = DecodeEdgeList(list->data(), static_cast<std::size_t>(lParam),
+                                       frameCells_, frameBits_);
+    if (result == DecodeResult::Ignored) return;
+    timer7_.SetEnabled(false);
+    SetLedDSR(result == DecodeResult::Good ? 1 : -1);
+    timer7_.SetEnabled(true);
+    if (result == DecodeResult::Good) Timer1Timer();
+}
+
+void TForm1::Timer1Timer() {
+    timer1_.SetEnabled(false);
+    const FrameStoreResult stored = StoreNextFrame(Record, FrameCount, frameBits_, ui::Now());
+    if (!stored.Stored) return;  // lists still queued after the record filled up
+    const int n = stored.Index;
+    scrollBar1_.SetMax(n);
+    scrollBar1_.SetPosition(n);
+    MemoDraw(n);
+    if (stored.RecordFull) {
+        CloseCapturePort(CaptureRec);
+        EnableIdleControls(true);
+        SaveRecordAs();
+    }
+}
+
+void TForm1::Timer2Timer() {
+    timer2_.SetEnabled(false);
+    const auto arguments = ui::CommandLineArguments();
+    if (!arguments.empty()) LoadRecordFile(std::filesystem::path(arguments.front()));
+}
+
+void TForm1::Timer7Timer() {
+    timer7_.SetEnabled(false);
+    SetLedDSR(0);
+}
+
+void TForm1::SetLedDSR(int state) {
+    if (state == -1) image1_.LoadFromResource("Err");
+    if (state == 0) image1_.LoadFromResource("Off");
+    if (state == 1) image1_.LoadFromResource("On");
+}
+
+void TForm1::MemoDraw(int n) {
+    const RecordedFrame& frame = Record[n];
+    BuildParameterRows(frame, n, scrollBar1_.Max(), ConversionOf(ProgramSettings), UserLocale,
+                       RowsVariant::Monitor, rows_);
+    CoolantTemperature = rows_.CoolantTemperature;
+    if (IsWindowVisible(Handle())) {
+        listView1_.Clear();
+        listView2_.Clear();
+        listView1_.BeginUpdate();
+        listView2_.BeginUpdate();
+        for (int i = 0; i < kParameterRowCount; ++i) {
+            listView1_.AddItem(rows_.Captions[i]);
+            listView2_.AddItem(rows_.Values[i]);
+        }
+        listView2_.EndUpdate();
+        listView1_.EndUpdate();
+    }
+    if (n12_.Checked()) {
+        listView6_.Clear();
+        for (const std::string& item : BytesColumnOf(frame)) listView6_.AddItem(item);
+    }
+}
+
+void TForm1::ArrangeMainWindow() {
+    const MainWindowLayout layout = MainWindowLayoutFor(
+        n12_.Checked(), n13_.Checked(), Get<ui::Control>("Panel1").Width());
+    SetWidth(layout.Width);
+    edit1_.SetWidth(layout.Edit1Width);
+    scrollBar1_.SetWidth(layout.ScrollBar1Width);
+    for (int r = 0; r < 3; ++r) {
+        auto& list = Get<ui::ListView>(Numbered("ListView", 3 + r));
+        auto& button = Get<ui::Button>(Numbered("Button", 2 + r));
+        if (layout.ReferenceListLefts) list.SetLeft((*layout.ReferenceListLefts)[r]);
+        if (layout.ReferenceButtonLefts) button.SetLeft((*layout.ReferenceButtonLefts)[r]);
+        list.SetVisible(layout.ReferencesVisible);
+        button.SetVisible(layout.ReferencesVisible);
+    }
+    for (const char* name : {"Label1", "Label2", "ListView6"})
+        Get<ui::Control>(name).SetVisible(layout.BytesVisible);
+    MemoDraw(scrollBar1_.Position());
+}
+
+void TForm1::EnableIdleControls(bool stopped) {
+    readingStopped_ = stopped;
+    comboBox1_.SetEnabled(stopped);
+    for (const char* name : {"N1", "N19", "N13", "N12", "N6"})
+        Get<ui::MenuItem>(name).SetEnabled(stopped);
+    button5_.SetEnabled(stopped);
+    button6_.SetEnabled(stopped);
+    button1_.SetCaption(stopped ? "Read" : "Stop");
+}
+
+void TForm1::ClearRecord() {
+    EnableIdleControls(true);
+    frameBits_.fill(0);
+    ClearFrames(Record, ui::Now());
+    FrameCount = 1;
+    scrollBar1_.SetPosition(1);
+    scrollBar1_.SetMax(1);
+    MemoDraw(1);
+    edit1_.SetText("No data");
+    for (int l = 3; l <= 6; ++l) Get<ui::ListView>(Numbered("ListView", l)).Clear();
+    RecordUnsaved = false;
+    statusBar1_.SetPanelText(0, "");
+    sections_.AdditionalDescription.reset();
+    sections_.ReasonsForDiagnostics.reset();
+}
+
+void TForm1::ConfirmDiscardRecord() {
+    if (!RecordUnsaved.load()) {
+        ClearRecord();
+        return;
+    }
+    switch (ui::ShowMessageBox(kUnsavedQuestion, kWarning, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+        case IDYES:
+            SaveRecordAs();
+            if (!RecordUnsaved.load()) ClearRecord();
+            break;
+        case IDNO:
+            ClearRecord();
+            break;
+        default:
+            break;
+    }
+}
+
+void TForm1::Button5Click() {
+    const FrameDeletion d = DeleteFrame(Record, scrollBar1_.Position(), scrollBar1_.Max());
+    if (!d.Deleted) {
+        ui::ShowMessage(std::string(kNothingToDeleteText));
+        return;
+    }
+    scrollBar1_.SetMax(d.Maximum);
+    MemoDraw(scrollBar1_.Position());
+    RecordUnsaved = true;
+}
+
+void TForm1::BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse) {
+    const auto which = mouse == ui::MouseButton::Left    ? MouseButton::Left
+                       : mouse == ui::MouseButton::Right ? MouseButton::Right
+                                                         : MouseButton::Middle;
+    const BookmarkAction action =
+        velmorant::BookmarkMouseDown(button.Caption(), which, scrollBar1_.Position(),
+                                     scrollBar1_.Max());
+    if (action.What == BookmarkAction::Kind::SetCaption) button.SetCaption(action.Caption);
+    if (action.What == BookmarkAction::Kind::GoToFrame) scrollBar1_.SetPosition(action.Frame);
+}
+
+void TForm1::ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse) {
+    if (mouse == ui::MouseButton::Right) list.Clear();
+    if (mouse != ui::MouseButton::Left) return;
+    list.Clear();
+    for (int i = 0; i < listView2_.ItemCount(); ++i) list.AddItem(listView2_.ItemCaption(i));
+}
+
+void TForm1::SetPlaybackCaption(const char* caption) { button6_.SetCaption(caption); }
+
+void TForm1::Button6Click() {
+    if (timer4_.Enabled()) {
+        edit1_.SetText("Playback is stopped");
+        timer4_.SetEnabled(false);
+        SetPlaybackCaption(">");
+    } else if (scrollBar1_.Position() == scrollBar1_.Max()) {
+        edit1_.SetText("Playback is finished");
+    } else {
+        edit1_.SetText("Playback of data");
+        SetPlaybackCaption("||");
+        timer4_.SetEnabled(true);
+    }
+}
+
+void TForm1::Timer4Timer() {
+    if (scrollBar1_.Position() == scrollBar1_.Max()) {
+        edit1_.SetText("Playback is finished");
+        SetPlaybackCaption(">");
+        timer4_.SetEnabled(false);
+        return;
+    }
+    scrollBar1_.SetPosition(scrollBar1_.Position() + 1);
+}
+
+void TForm1::ScrollBar1Change() {
+    if (!readingStopped_) return;
+    MemoDraw(scrollBar1_.Position());
+}
+
+bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
+    EnableIdleControls(true);
+    for (int k = 1; k <= kMaxFrames; ++k) Record[k].DataBytes.fill(0);
+    std::filesystem::path path = given;
+    auto& open = Get<ui::OpenDialog>("OpenDialog1");
+    if (path.empty()) {
+        open.SetFileName({});
+        path = open.Execute().value_or(std::filesystem::path());
+    } else {
+        open.SetFileName(path);
+    }
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error)) return false;
+
+    const RecordFileResult read = ReadRecordFile(path, UserLocale.Time);
+    if (read.Status == ReadStatus::UnknownFormat) {
+        edit1_.SetText(read.ErrorText);
+        return false;
+    }
+    if (read.Status != ReadStatus::Ok) throw std::runtime_error(read.ErrorText);
+
+    const RecordFileContent& content = read.Content;
+    const int n = static_cast<int>(content.Frames.size());
+    CommitFrames(content, Record);
+    for (int r = 0; r < 3; ++r) {
+        auto& list = Get<ui::ListView>(Numbered("ListView", 3 + r));
+        list.Clear();
+        for (const std::string& value : content.Sections.References[r]) list.AddItem(value);
+    }
+    if (content.Sections.Bookmarks)
+        for (int b = 0; b < kBookmarkCount; ++b)
+            Get<ui::Button>(Numbered("BitBtn", b + 1)).SetCaption((*content.Sections.Bookmarks)[b]);
+    sections_ = content.Sections;
+
+    RecordUnsaved = false;
+    statusBar1_.SetPanelText(0, FileNameText(path));
+    MemoDraw(n);
+    scrollBar1_.SetMax(n);
+    if (scrollBar1_.Position() == n / 2 || n / 2 < 1)
+        ScrollBar1Change();
+    else
+        scrollBar1_.SetPosition(n / 2);
+    FrameCount = n + 1;
+    edit1_.SetText("Data from: " + FileNameText(path));
+
+    const auto& first = Get<ui::ListView>("ListView3");
+    if (first.ItemCount() > 0 && !first.ItemCaption(0).empty()) {
+        n13_.SetChecked(true);
+        ui::ProcessMessages();
+        ArrangeMainWindow();
+    }
+    return true;
+}
+
+void TForm1::SaveRecordAs() {
+    if (!sections_.ReasonsForDiagnostics || sections_.ReasonsForDiagnostics->empty()) {
+        ui::ShowMessage("Fill a car description and comments");
+        return;
+    }
+    EnableIdleControls(true);
+    do {
+        ui::ProcessMessages();
+        Sleep(100);
+    } while (timer1_.Enabled());
+
+    auto& open = Get<ui::OpenDialog>("OpenDialog1");
+    auto& save = Get<ui::SaveDialog>("SaveDialog1");
+    if (!statusBar1_.PanelText(0).empty()) save.SetFileName(open.FileName());
+    const auto chosen = save.Execute();
+    if (!chosen || chosen->empty()) return;
+
+    RecordFileSections sections = sections_;
+    for (int r = 0; r < 3; ++r) {
+        const auto& list = Get<ui::ListView>(Numbered("ListView", 3 + r));
+        sections.References[r].clear();
+        for (int i = 0; i < list.ItemCount(); ++i)
+            sections.References[r].push_back(list.ItemCaption(i));
+    }
+    std::array<std::string, kBookmarkCount> bookmarks;
+    for (int b = 0; b < kBookmarkCount; ++b)
+        bookmarks[b] = Get<ui::Button>(Numbered("BitBtn", b + 1)).Caption();
+    sections.Bookmarks = bookmarks;
+
+    const bool exportText = save.FilterIndex() == 2;
+    std::filesystem::path path = *chosen;
+    path.replace_extension(exportText ? ".csv" : ".vmr");
+    save.SetDefaultExt(exportText ? "csv" : "vmr");
+    const auto frames = FramesOf(Record, scrollBar1_.Max());
+    const WriteOutcome out = exportText
+                                 ? WriteTextExport(path, frames, sections, UserLocale.Time)
+                                 : WriteRecordFile(path, frames, sections, UserLocale.Time);
+    if (out.Status == WriteStatus::CreateFailed) {
+        ui::ShowMessage(std::string(kFileWriteError));
+        return;
+    }
+    if (!out.Ok()) throw std::runtime_error(out.ErrorText);
+    edit1_.SetText("Data to: " + FileNameText(path));
+    RecordUnsaved = false;
+    statusBar1_.SetPanelText(0, FileNameText(path));
+}
+
+}  // namespace velmorant

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+#include "monitor/core/frame_decoder.h"
+#include "monitor/core/parameter_rows.h"
+#include "monitor/core/record_file.h"
+#include "monitor/win/capture_port.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/image.h"
+#include "ui/list_view.h"
+#include "ui/menu.h"
+#include "ui/range_control.h"
+#include "ui/status_bar.h"
+#include "ui/timer.h"
+
+namespace velmorant {
+
+// The capture port record of the reading.
+extern TComPortRec CaptureRec;
+
+// The main window: the parameter list of the current frame, reading, the frame position,
+// bookmarks, reference columns, playback and the record's files.
+class TForm1 : public ui::Form {
+public:
+    TForm1();
+
+    void TxRxrmCreate();
+    void FormShow();
+    void FormKeyPress(char& key);
+    void FormCloseQuery(bool& canClose);
+    void FormClose();
+    void FormResize();
+
+    void Button1Click();  // Read/Stop
+    void Button5Click();  // Del. frame
+    void Button6Click();  // playback
+    void ScrollBar1Change();
+    void Timer1Timer();  // the frame store
+    void Timer2Timer();  // command-line open
+    void Timer4Timer();  // playback step
+    void Timer6Timer();  // delayed start-up step
+    void Timer7Timer();  // lamp back to "Off"
+    void WMEdgeList(WPARAM wParam, LPARAM lParam);
+
+    void MemoDraw(int n);
+    void ArrangeMainWindow();
+    void SetLedDSR(int state);
+    void EnableIdleControls(bool stopped);
+    void ClearRecord();
+    void ConfirmDiscardRecord();
+    // Loads a recorded data file (the open dialog for an empty path); true when loaded.
+    bool LoadRecordFile(const std::filesystem::path& path);
+    void SaveRecordAs();
+
+    bool ReadingStopped() const { return readingStopped_; }
+    bool StartupDone() const { return startupDone_; }
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse);
+    void ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse);
+    void SetPlaybackCaption(const char* caption);
+
+    ui::ComboBox& comboBox1_;
+    ui::Button& button1_;
+    ui::Button& button5_;
+    ui::Button& button6_;
+    ui::ListView& listView1_;
+    ui::ListView& listView2_;
+    ui::ListView& listView6_;
+    ui::Edit& edit1_;
+    ui::Image& image1_;
+    ui::ScrollBar& scrollBar1_;
+    ui::StatusBar& statusBar1_;
+    ui::Timer& timer1_;
+    ui::Timer& timer2_;
+    ui::Timer& timer4_;
+    ui::Timer& timer6_;
+    ui::Timer& timer7_;
+    ui::MenuItem& n12_;
+    ui::MenuItem& n13_;
+
+    FrameCellBuffer frameCells_;
+    FrameBitBuffer frameBits_{};
+    ParameterRows rows_;
+    bool readingStopped_ = true;
+    bool startupDone_ = false;
+    HANDLE instanceMutex_ = nullptr;
+    // The comments and car description of the record until the car description window
+    // keeps them.
+    RecordFileSections sections_;
+};
+
+}  // namespace velmorant

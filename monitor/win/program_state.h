@@ -1,0 +1,21 @@
+#pragma once
+
+#include "monitor/core/display_locale.h"
+#include "monitor/core/frame_record.h"
+#include "monitor/core/parameter_rows.h"
+#include "monitor/core/settings.h"
+
+namespace velmorant {
+
+// The program's shared state: the record, the settings in force and the user's locale.
+extern FrameRecord Record;
+extern Settings ProgramSettings;
+extern DisplayLocale UserLocale;
+// The coolant temperature of the frame shown last, read back from its text.
+extern long double CoolantTemperature;
+
+ConversionSettings ConversionOf(const Settings& settings);
+// The decimal separator and the time format of the user's locale.
+DisplayLocale ReadUserLocale();
+
+}  // namespace velmorant
