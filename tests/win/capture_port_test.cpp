@@ -12,92 +12,12 @@
 #include "monitor/win/serial_api.h"
 #include "tests/support/ecu_stream.h"
 #include "tests/support/pipeline.h"
+#include "tests/win/scripted_line.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
 
 namespace {
-
-HANDLE const kFakePort = reinterpret_cast<HANDLE>(0x7777);
-
-// A serial line that plays a list of DSR changes, then either keeps a wait pending until the
-// mask is cleared (as a quiet line does) or fails every wait at once (a pulled adapter).
-class ScriptedLine : public SerialApi {
-public:
-    std::vector<DsrEvent> events;
-    bool failWaits = false;
-    bool failSetCommState = false;
-    std::int64_t frequency = 10'000'000;
-    std::atomic<int> waits{0};
-    std::atomic<int> openHandles{0};
-    std::vector<std::string> opened;
-
-    HANDLE CreateFileA(const char* name) override {
-        opened.push_back(name);
-        if (std::string(name) != "\\\\.\\COM7") return INVALID_HANDLE_VALUE;
-        ++openHandles;
-        return kFakePort;
-    }
-    BOOL CloseHandle(HANDLE h) override {
-        if (h == kFakePort) --openHandles;
-        return TRUE;
-    }
-    BOOL SetCommMask(HANDLE, DWORD mask) override {
-        if (mask == 0) {
-            maskCleared_ = true;
-            if (pending_) SetEvent(pending_);
-        }
-        return TRUE;
-    }
-    BOOL SetupComm(HANDLE, DWORD, DWORD) override { return TRUE; }
-    BOOL PurgeComm(HANDLE, DWORD) override { return TRUE; }
-    BOOL SetCommState(HANDLE, DCB* dcb) override {
-        lastDcb = *dcb;
-        return !failSetCommState;
-    }
-    BOOL SetCommTimeouts(HANDLE, COMMTIMEOUTS*) override { return TRUE; }
-    BOOL WaitCommEvent(HANDLE, DWORD* mask, OVERLAPPED* ov) override {
-        ++waits;
-        if (next_ < events.size()) {
-            current_ = events[next_++];
-            *mask = EV_DSR;
-            return TRUE;
-        }
-        if (failWaits) {
-            SetLastError(ERROR_INVALID_HANDLE);
-            return FALSE;
-        }
-        *mask = 0;
-        pending_ = ov->hEvent;
-        if (maskCleared_) SetEvent(pending_);
-        SetLastError(ERROR_IO_PENDING);
-        return FALSE;
-    }
-    BOOL GetOverlappedResult(HANDLE, OVERLAPPED*, DWORD*, BOOL) override { return TRUE; }
-    BOOL ClearCommError(HANDLE, DWORD* e, COMSTAT*) override {
-        *e = 0;
-        return TRUE;
-    }
-    BOOL GetCommModemStatus(HANDLE, DWORD* status) override {
-        *status = current_.dsrOn ? MS_DSR_ON : 0;
-        return TRUE;
-    }
-    BOOL QueryPerformanceFrequency(LARGE_INTEGER* f) override {
-        f->QuadPart = frequency;
-        return frequency != 0;
-    }
-    BOOL QueryPerformanceCounter(LARGE_INTEGER* c) override {
-        c->QuadPart = current_.counter;
-        return TRUE;
-    }
-    DCB lastDcb{};
-
-private:
-    std::size_t next_ = 0;
-    DsrEvent current_{false, 0};
-    HANDLE pending_ = nullptr;
-    std::atomic<bool> maskCleared_{false};
-};
 
 struct Received {
     std::vector<std::vector<TEdgeRecord>> lists;
