@@ -181,6 +181,28 @@ int Form::ShowModal() {
     return modalResult_;
 }
 
+void Form::BecomeActiveForm() {
+    // Decided here, by the form that gains the activation, not from the WM_ACTIVATE of the
+    // one that loses it: under Wine the loss often names no window (the change arrives from
+    // X as focus out, then focus in), so it cannot tell a form from a message box or from
+    // another program.
+    if (activeForm_) return;
+    struct Others {
+        HWND self;
+    } others{Handle()};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            HWND self = reinterpret_cast<Others*>(p)->self;
+            if (w != self && IsFormWindow(w))
+                SendMessageW(w, FormActivatedMessage(), reinterpret_cast<WPARAM>(self), 0);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&others));
+    activeForm_ = true;
+    if (OnActivate) OnActivate();
+}
+
 bool Form::Active() const { return GetActiveWindow() == Handle(); }
 
 void Form::SetFocus() {
@@ -270,6 +292,13 @@ bool Form::PreviewKey(MSG& msg) {
 
 LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == KeyPreviewMessage()) return PreviewKey(*reinterpret_cast<MSG*>(lParam)) ? 1 : 0;
+    if (msg == FormActivatedMessage()) {
+        if (activeForm_ && reinterpret_cast<HWND>(wParam) != Handle()) {
+            activeForm_ = false;
+            if (OnDeactivate) OnDeactivate();
+        }
+        return 0;
+    }
     switch (msg) {
         case WM_CLOSE:
             // Never the default: it would destroy the window, and forms only hide.
@@ -312,18 +341,15 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (d->CtlType == ODT_MENU && menu_ && menu_->DrawItem(*d)) return TRUE;
             break;
         }
-        case WM_ACTIVATE: {
-            HWND other = reinterpret_cast<HWND>(lParam);
+        case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND f = GetFocus();
                 if (f && IsChild(Handle(), f)) lastFocus_ = f;
-                if (IsFormWindow(other) && OnDeactivate) OnDeactivate();
             } else {
                 if (!HIWORD(wParam)) RestoreFocus();
-                if ((!other || IsFormWindow(other)) && OnActivate) OnActivate();
+                BecomeActiveForm();
             }
             return 0;
-        }
         case WM_SIZE: {
             LRESULT r = WinControl::WindowProc(msg, wParam, lParam);
             if (OnResize) OnResize();

@@ -75,8 +75,9 @@ public:
     std::function<void()> OnShow;
     std::function<void()> OnHide;
     std::function<void()> OnResize;
-    // Activation from or to another form of the application; message boxes and dialogs
-    // owned by the form leave it active.
+    // The form becomes, or stops being, the application's active form: activation moving
+    // between forms. Message boxes and dialogs, and other programs, leave the active form
+    // as it is.
     std::function<void()> OnActivate;
     std::function<void()> OnDeactivate;
     std::function<void(bool& canClose)> OnCloseQuery;
@@ -102,6 +103,7 @@ private:
     bool KeyPress(WPARAM& character);
     bool TabToNextControl(const MSG& msg);
     void RestoreFocus();
+    void BecomeActiveForm();
 
     std::vector<std::unique_ptr<Component>> components_;
     std::map<std::string, Component*, std::less<>> byName_;
@@ -113,6 +115,7 @@ private:
     int wantedClientHeight_ = 0;
     int modalResult_ = 0;
     bool modal_ = false;
+    bool activeForm_ = false;
 };
 
 }  // namespace ui

@@ -59,6 +59,11 @@ UINT KeyPreviewMessage() {
     return msg;
 }
 
+UINT FormActivatedMessage() {
+    static const UINT msg = RegisterWindowMessageW(L"UiFormActivated");
+    return msg;
+}
+
 bool IsFormWindow(HWND hwnd) {
     if (!hwnd) return false;
     DWORD pid = 0;

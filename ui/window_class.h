@@ -17,6 +17,10 @@ const wchar_t* PanelClassName();
 // copy of the layer, answer the host's loop.
 UINT KeyPreviewMessage();
 
+// Sent by a form that has become the application's active form to the thread's other forms
+// (wParam: its window), so that the one that was active before runs its deactivation.
+UINT FormActivatedMessage();
+
 // Whether the window is a form of this layer (in this module or another that links it).
 bool IsFormWindow(HWND hwnd);
 
