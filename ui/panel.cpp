@@ -47,7 +47,19 @@ LRESULT Panel::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 GroupBox::GroupBox(Form& owner, WinControl& parent, const Design& design)
     : WinControl(design.name, &owner, &parent) {
-    CreateChild(L"BUTTON", BS_GROUPBOX, WS_EX_CONTROLPARENT, design);
+    CreateChild(L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, design);
+}
+
+LRESULT GroupBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A group box paints only its frame and caption and leaves its inside to whatever the
+    // parent drew there; the layer's parents clip their children, so it fills it itself.
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(Handle(), &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, Brush());
+        return 1;
+    }
+    return WinControl::WindowProc(msg, wParam, lParam);
 }
 
 }  // namespace ui

@@ -23,6 +23,9 @@ private:
 class GroupBox : public WinControl {
 public:
     GroupBox(Form& owner, WinControl& parent, const Design& design);
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace ui

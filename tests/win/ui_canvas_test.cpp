@@ -206,4 +206,20 @@ TEST(ImageTest, PaintsOnItsParentWithinItsBounds) {
     EXPECT_EQ(surface.Pixel(2 + 7, 4 + 6), face);
 }
 
+// A group box left to itself paints only its frame; the layer's forms clip their children,
+// so nothing else would paint its inside.
+TEST(GroupBoxTest, FillsItsInsideWithItsColour) {
+    const ui::Design rows[] = {
+        {.kind = ui::Kind::GroupBox, .name = "GroupBox1", .width = 60, .height = 40,
+         .caption = "Launch", .colour = ui::kYellow},
+    };
+    ui::Form form(kDesign, rows);
+    auto& group = form.Get<ui::GroupBox>("GroupBox1");
+    ui::Bitmap surface(60, 40);
+    Fill(surface, ui::kBlack);
+    SendMessageW(group.Handle(), WM_PRINT, reinterpret_cast<WPARAM>(surface.Dc()),
+                 PRF_ERASEBKGND | PRF_CLIENT);
+    EXPECT_EQ(surface.Pixel(30, 25), ui::kYellow);
+}
+
 }  // namespace
