@@ -199,6 +199,21 @@ TEST_F(FormTest, StatusBarPanelsReadBackThroughWin32) {
     EXPECT_EQ(r.bottom, client.bottom);
 }
 
+// A width set from code is the outer width, and the resize handler runs at once, with the
+// new size in place (the bookmark buttons are laid out from it).
+TEST_F(FormTest, WidthFromCodeIsTheOuterWidthAndRunsOnResize) {
+    std::vector<int> seen;
+    form->OnResize = [&] { seen.push_back(form->Width()); };
+    form->SetWidth(435);
+    RECT outer;
+    GetWindowRect(form->Handle(), &outer);
+    EXPECT_EQ(outer.right - outer.left, 435);
+    EXPECT_EQ(seen, std::vector<int>{435});
+    EXPECT_LT(form->ClientWidth(), 435);
+    form->SetWidth(435);
+    EXPECT_EQ(seen.size(), 1u);
+}
+
 TEST(FormDesignTest, NamesAreUniqueAndParentsExist) {
     const ui::Design twice[] = {
         {.kind = ui::Kind::Button, .name = "Button1"},
