@@ -299,30 +299,14 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
+    LRESULT painted = 0;
+    if (PaintMessage(msg, wParam, [this](HDC dc, const RECT& r) { PaintSurface(dc, r); }, painted))
+        return painted;
     switch (msg) {
         case WM_CLOSE:
             // Never the default: it would destroy the window, and forms only hide.
             Close();
             return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            struct End {
-                HWND h;
-                PAINTSTRUCT* p;
-                ~End() { EndPaint(h, p); }
-            } end{Handle(), &ps};
-            PaintSurface(dc, ps.rcPaint);
-            return 0;
-        }
-        case WM_PRINTCLIENT: {
-            RECT r;
-            GetClientRect(Handle(), &r);
-            PaintSurface(reinterpret_cast<HDC>(wParam), r);
-            return 0;
-        }
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0 && menu_) {
                 if (MenuItem* item = menu_->FindCommand(LOWORD(wParam))) {

@@ -20,29 +20,10 @@ void Panel::Paint(HDC dc, const RECT& area) {
 }
 
 LRESULT Panel::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            struct End {
-                HWND h;
-                PAINTSTRUCT* p;
-                ~End() { EndPaint(h, p); }
-            } end{Handle(), &ps};
-            Paint(dc, ps.rcPaint);
-            return 0;
-        }
-        case WM_PRINTCLIENT: {
-            RECT r;
-            GetClientRect(Handle(), &r);
-            Paint(reinterpret_cast<HDC>(wParam), r);
-            return 0;
-        }
-        default:
-            return WinControl::WindowProc(msg, wParam, lParam);
-    }
+    LRESULT painted = 0;
+    if (PaintMessage(msg, wParam, [this](HDC dc, const RECT& r) { Paint(dc, r); }, painted))
+        return painted;
+    return WinControl::WindowProc(msg, wParam, lParam);
 }
 
 GroupBox::GroupBox(Form& owner, WinControl& parent, const Design& design)

@@ -63,6 +63,37 @@ protected:
 
     // Forms and panels: their colour, then their graphic controls.
     void PaintSurface(HDC dc, const RECT& area);
+    // Answers WM_ERASEBKGND (nothing: the paint covers all), WM_PAINT and WM_PRINTCLIENT
+    // with `paint`; false for any other message.
+    template <class Paint>
+    bool PaintMessage(UINT msg, WPARAM wParam, Paint&& paint, LRESULT& result) {
+        switch (msg) {
+            case WM_ERASEBKGND:
+                result = 1;
+                return true;
+            case WM_PAINT: {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(Handle(), &ps);
+                struct End {
+                    HWND h;
+                    PAINTSTRUCT* p;
+                    ~End() { EndPaint(h, p); }
+                } end{Handle(), &ps};
+                paint(dc, ps.rcPaint);
+                result = 0;
+                return true;
+            }
+            case WM_PRINTCLIENT: {
+                RECT r;
+                GetClientRect(Handle(), &r);
+                paint(reinterpret_cast<HDC>(wParam), r);
+                result = 0;
+                return true;
+            }
+            default:
+                return false;
+        }
+    }
 
     void ApplyVisible() override;
     void ApplyEnabled() override;
