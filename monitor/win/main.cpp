@@ -3,6 +3,7 @@
 #include "monitor/core/settings_file.h"
 #include "monitor/win/capture_port.h"
 #include "monitor/win/main_form.h"
+#include "monitor/win/plain_forms.h"
 #include "monitor/win/program_state.h"
 #include "ui/application.h"
 #include "ui/error_box.h"
@@ -15,11 +16,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui::Application& app = ui::App();
     app.SetTitle("Velmorant");
     UserLocale = ReadUserLocale();
+    TForm1& main = app.CreateForm<TForm1>();
+    CreateSecondaryForms();
+    // What the settings window does when it is created (it is created last).
     ui::Guarded([] {
         ProgramSettings = ReadSettings(SettingsPathOf(ui::ExecutablePath()));
         Adapter = ProgramSettings.Param.Adapter;
     });
-    TForm1& main = app.CreateForm<TForm1>();
     main.Show();
     main.Get<ui::Timer>("Timer1").SetEnabled(true);
     app.Run();

@@ -11,7 +11,10 @@
 #include "monitor/core/record_file_text.h"
 #include "monitor/core/record_file_writer.h"
 #include "monitor/core/text_export.h"
+#include "monitor/core/settings_file.h"
 #include "monitor/win/main_form_design.h"
+#include "monitor/win/plain_forms.h"
+#include "monitor/win/registration.h"
 #include "monitor/win/program_state.h"
 #include "ui/application.h"
 #include "ui/clock.h"
@@ -126,6 +129,8 @@ void TForm1::TxRxrmCreate() {
     if (comboBox1_.ItemCount() > 0) comboBox1_.SetText(comboBox1_.Item(0));
     FrameCount = 1;
     if (!ui::CommandLineArguments().empty()) timer2_.SetEnabled(true);
+    // An error here ends the creation in the error box; the lamp then stays empty.
+    RegisterFileType(ui::ExecutablePath());
     SetLedDSR(0);
 }
 
@@ -167,14 +172,42 @@ void TForm1::FormClose() {
     // No capture thread may outlive the windows.
     if (!readingStopped_) CloseCapturePort(CaptureRec);
     readingStopped_ = true;
+    RemoveCloseCommand();
     timer4_.SetEnabled(false);
     edit1_.SetText("Exiting...");
     ui::ProcessMessages();
     startupDone_ = false;
+    // A settings file that cannot be written ends in the error box; the program still ends.
+    ui::Guarded([this] { SaveSettings(); });
     if (instanceMutex_) {
         CloseHandle(instanceMutex_);
         instanceMutex_ = nullptr;
     }
+}
+
+void TForm1::RemoveCloseCommand() {
+    HWND window = FindWindowA(nullptr, "Velmorant");
+    if (!window) return;
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (!menu) return;
+    DeleteMenu(menu, SC_CLOSE, MF_BYCOMMAND);
+    // The separator that stood above Close.
+    const int count = GetMenuItemCount(menu);
+    if (count > 0) DeleteMenu(menu, static_cast<UINT>(count - 1), MF_BYPOSITION);
+}
+
+void TForm1::SaveSettings() {
+    Settings s = ProgramSettings;
+    const std::pair<int, ui::Form*> windows[] = {
+        {1, this},         {3, Forms.Form3}, {4, Forms.Form4}, {5, Forms.Form5},
+        {6, Forms.Form6},  {7, Forms.Form7}, {8, Forms.Form8}, {9, Forms.Form9}};
+    for (const auto& [n, form] : windows)
+        if (form) s.FormPos[n] = {form->Left(), form->Top()};
+    s.Graphs = Forms.Form3 && IsWindowVisible(Forms.Form3->Handle());
+    s.Metodika = Forms.Form4 && IsWindowVisible(Forms.Form4->Handle());
+    // "ActiveForms" is written only once start-up has been undone by the close.
+    WriteSettings(SettingsPathOf(ui::ExecutablePath()), s, !startupDone_);
+    ProgramSettings = s;
 }
 
 void TForm1::FormResize() {

@@ -58,6 +58,8 @@ public:
     // Loads a recorded data file (the open dialog for an empty path); true when loaded.
     bool LoadRecordFile(const std::filesystem::path& path);
     void SaveRecordAs();
+    void SaveSettings();
+    void RemoveCloseCommand();
 
     bool ReadingStopped() const { return readingStopped_; }
     bool StartupDone() const { return startupDone_; }

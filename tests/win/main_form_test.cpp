@@ -6,12 +6,15 @@
 #include <memory>
 
 #include "monitor/core/frame_store.h"
+#include "monitor/core/ini_file.h"
 #include "monitor/core/record_file_writer.h"
+#include "monitor/core/settings_file.h"
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
 #include "tests/support/ecu_stream.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
+#include "ui/program_environment.h"
 #include "ui/error_box.h"
 #include "ui/scripted_dialogs.h"
 
@@ -195,4 +198,30 @@ TEST_F(MainFormTest, ForgedEdgeListIsIgnoredAndBadFrameStoresNothing) {
     Pump([] { return false; }, 300);
     EXPECT_EQ(FrameCount.load(), 1);
     EXPECT_EQ(Position().Max(), 1);
+}
+
+TEST_F(MainFormTest, CloseQueryOnAnUnsavedRecord) {
+    struct Case { int answer; bool closes; };
+    // Yes leads to Save As, which cannot save without reasons for diagnostics.
+    const Case cases[] = {{IDCANCEL, false}, {IDYES, false}, {IDNO, true}};
+    for (const Case& c : cases) {
+        RecordUnsaved = true;
+        dialogs.answers = {c.answer};
+        bool canClose = true;
+        form->FormCloseQuery(canClose);
+        EXPECT_EQ(canClose, c.closes) << c.answer;
+    }
+}
+
+TEST_F(MainFormTest, ClosingWritesTheSettingsBesideTheProgram) {
+    const auto ini = SettingsPathOf(ui::ExecutablePath());
+    std::filesystem::remove(ini);
+    form->FormClose();
+    EXPECT_EQ(Status(), "Exiting...");
+    const Settings s = ReadSettings(ini);
+    EXPECT_EQ(s.FormPos[1].X, form->Left());
+    EXPECT_EQ(s.FormPos[1].Y, form->Top());
+    const auto text = IniFile::Load(ini).Text();
+    EXPECT_NE(text.find("Version=8000"), std::string::npos);
+    EXPECT_NE(text.find("[ActiveForms]"), std::string::npos);
 }

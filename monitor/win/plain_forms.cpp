@@ -1,0 +1,39 @@
+#include "monitor/win/plain_forms.h"
+
+#include "ui/application.h"
+
+namespace velmorant {
+
+ProgramForms Forms;
+
+PlainForm::PlainForm(std::string name, std::string caption, int left, int top, int clientWidth,
+                     int clientHeight)
+    : ui::Form(ui::FormDesign{.name = std::move(name),
+                              .caption = std::move(caption),
+                              .left = left,
+                              .top = top,
+                              .clientWidth = clientWidth,
+                              .clientHeight = clientHeight,
+                              .borderStyle = ui::BorderStyle::Dialog,
+                              .keyPreview = true},
+               {}) {
+    OnKeyPress = [this](char& key) {
+        if (key == 27) Close();
+    };
+}
+
+void CreateSecondaryForms() {
+    auto make = [](const char* name, const char* caption, int left, int top, int w, int h) {
+        return &ui::App().CreateForm<PlainForm>(name, caption, left, top, w, h);
+    };
+    Forms.Form3 = make("Form3", "Charts", 477, 95, 747, 344);
+    Forms.Form4 = make("Form4", "Working with the program", 200, 200, 747, 259);
+    Forms.Form5 = make("Form5", "About", 300, 300, 385, 192);
+    Forms.Form6 = make("Form6", "Car description and comments", 250, 50, 553, 628);
+    Forms.Form7 = make("Form7", "Large data display", 222, 91, 995, 499);
+    Forms.Form8 = make("Form8", "Check the cable on the inversion", 300, 300, 300, 200);
+    Forms.Form10 = make("Form10", "Driving parameters", 159, 5, 690, 652);
+    Forms.Form9 = make("Form9", "Program settings", 250, 50, 470, 590);
+}
+
+}  // namespace velmorant

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "ui/form.h"
+
+namespace velmorant {
+
+// A secondary window whose contents are not built yet: its caption, client size and place,
+// hidden until shown, closing (and Esc) only hides it.
+class PlainForm : public ui::Form {
+public:
+    PlainForm(std::string name, std::string caption, int left, int top, int clientWidth,
+              int clientHeight);
+};
+
+// The program's windows, created at start in this order after the main window.
+struct ProgramForms {
+    ui::Form* Form3 = nullptr;  // charts
+    ui::Form* Form4 = nullptr;  // help
+    ui::Form* Form5 = nullptr;  // about
+    ui::Form* Form6 = nullptr;  // car description
+    ui::Form* Form7 = nullptr;  // large data display
+    ui::Form* Form8 = nullptr;  // cable check
+    ui::Form* Form10 = nullptr; // driving parameters
+    ui::Form* Form9 = nullptr;  // settings
+};
+extern ProgramForms Forms;
+
+// Creates the secondary windows in the program's order.
+void CreateSecondaryForms();
+
+}  // namespace velmorant
