@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "monitor/core/settings_file.h"
 #include "monitor/win/capture_port.h"
 #include "monitor/win/main_form.h"
 #include "monitor/win/plain_forms.h"
@@ -19,10 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     TForm1& main = app.CreateForm<TForm1>();
     CreateSecondaryForms();
     // What the settings window does when it is created (it is created last).
-    ui::Guarded([] {
-        ProgramSettings = ReadSettings(SettingsPathOf(ui::ExecutablePath()));
-        Adapter = ProgramSettings.Param.Adapter;
-    });
+    ui::Guarded(LoadProgramSettings);
     main.Show();
     main.Get<ui::Timer>("Timer1").SetEnabled(true);
     app.Run();

@@ -280,6 +280,8 @@ void TForm1::Timer1Timer() {
 
 void TForm1::Timer2Timer() {
     timer2_.SetEnabled(false);
+    // The settings are read again before the file, as the settings window's creation does.
+    LoadProgramSettings();
     const auto arguments = ui::CommandLineArguments();
     if (!arguments.empty()) LoadRecordFile(std::filesystem::path(arguments.front()));
 }
