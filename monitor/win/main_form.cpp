@@ -280,6 +280,8 @@ void TForm1::Timer1Timer() {
 
 void TForm1::Timer2Timer() {
     timer2_.SetEnabled(false);
+    // The blank frame 1 of start-up must never land on top of the loaded file.
+    if (timer1_.Enabled()) Timer1Timer();
     // The settings are read again before the file, as the settings window's creation does.
     LoadProgramSettings();
     const auto arguments = ui::CommandLineArguments();
