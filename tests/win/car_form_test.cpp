@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "monitor/core/frame_record.h"
+#include "monitor/win/car_form.h"
+#include "ui/application.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+
+using namespace velmorant;
+
+namespace {
+
+std::wstring WindowText(HWND hwnd) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(hwnd, buffer, 512);
+    return buffer;
+}
+
+// The window that a typed character goes to: a combo box's own edit, or the control.
+HWND TypingWindow(const ui::WinControl& control) {
+    if (dynamic_cast<const ui::ComboBox*>(&control)) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (GetComboBoxInfo(control.Handle(), &info)) return info.hwndItem;
+    }
+    return control.Handle();
+}
+
+const ui::FormDesign kMainDesign{.name = "MainStandIn", .caption = "Main", .clientWidth = 200,
+                                 .clientHeight = 100};
+
+class CarFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RecordUnsaved = false;
+        form = std::make_unique<TForm6>();
+        form->Create();
+    }
+    void TearDown() override {
+        form.reset();
+        RecordUnsaved = false;
+    }
+    template <class T>
+    T& Get(const std::string& name) {
+        return form->Get<T>(name);
+    }
+    ui::WinControl& Field(const std::string& name) { return Get<ui::WinControl>(name); }
+
+    std::unique_ptr<TForm6> form;
+};
+
+struct FieldRow {
+    const char* group;  // empty: on the form
+    const char* groupCaption;
+    const char* label;
+    const char* field;
+    std::vector<std::string> items;  // combo boxes only
+};
+
+const std::vector<FieldRow> kFields = {
+    {"GroupBox1", "Car", "Model: ", "Edit1", {}},
+    {"GroupBox1", "Car", "Year:", "ComboBox1",
+     {"2001", "2000", "1999", "1998", "1997", "1996", "1995", "1994", "1993", "1992", "1991",
+      "1990"}},
+    {"GroupBox1", "Car", "Mileage:", "Edit4", {}},
+    {"GroupBox2", "Engine", "Model: ", "Edit2", {}},
+    {"GroupBox2", "Engine", "Engine type:", "ComboBox2", {"Inline", "V"}},
+    {"GroupBox2", "Engine", "Cylinders num.:", "ComboBox3", {"4", "6", "8", "12"}},
+    {"GroupBox3", "Transaxle", "Model:", "Edit3", {}},
+    {"GroupBox3", "Transaxle", "Transmission:", "ComboBox4", {"Auto", "Manual"}},
+    {"GroupBox3", "Transaxle", "Drive:", "ComboBox5", {"Front", "Rear", "4WD"}},
+    {"", "", "Additional description:", "Memo1", {}},
+    {"", "", "Reasons for diagnostics:", "Memo2", {}},
+};
+
+// The label on the same parent as the field, just left of it or just above it.
+ui::Label* LabelOf(const TForm6& form, const ui::WinControl& field, const std::string& caption) {
+    for (int n = 1; n <= 40; ++n) {
+        auto* label = dynamic_cast<ui::Label*>(form.FindComponent("Label" + std::to_string(n)));
+        if (!label || label->Caption() != caption) continue;
+        if (GetParent(label->Handle()) != GetParent(field.Handle())) continue;
+        const bool beside = label->Left() < field.Left() &&
+                            std::abs(label->Top() - field.Top()) <= 8;
+        const bool above = label->Top() < field.Top() && field.Top() - label->Top() <= 30 &&
+                           std::abs(label->Left() - field.Left()) <= 10;
+        if (beside || above) return label;
+    }
+    return nullptr;
+}
+
+TEST_F(CarFormTest, WindowHasEveryFieldWithItsLabelGroupListAndFont) {
+    EXPECT_EQ(WindowText(form->Handle()), L"Car description and comments");
+    EXPECT_EQ(form->ClientWidth(), 553);
+    EXPECT_EQ(form->ClientHeight(), 628);
+    EXPECT_TRUE(form->KeyPreview());
+    EXPECT_FALSE(form->Visible());
+    EXPECT_FALSE(GetWindowLongW(form->Handle(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
+
+    for (const FieldRow& r : kFields) {
+        SCOPED_TRACE(r.field);
+        auto& field = Field(r.field);
+        EXPECT_TRUE(field.Visible());
+        EXPECT_EQ(field.GetFont(), (ui::Font{.name = "Courier New", .height = 16, .bold = true,
+                                             .colour = ui::kBlue}));
+        const HWND parent = GetParent(field.Handle());
+        if (*r.group) {
+            auto& group = Get<ui::GroupBox>(r.group);
+            EXPECT_EQ(parent, group.Handle());
+            EXPECT_EQ(group.Caption(), r.groupCaption);
+        } else {
+            EXPECT_EQ(parent, form->Handle());
+            auto& memo = Get<ui::Memo>(r.field);
+            EXPECT_TRUE(GetWindowLongW(memo.Handle(), GWL_STYLE) & WS_VSCROLL);
+            EXPECT_TRUE(GetWindowLongW(memo.Handle(), GWL_STYLE) & ES_MULTILINE);
+        }
+        ui::Label* label = LabelOf(*form, field, r.label);
+        ASSERT_NE(label, nullptr) << r.label;
+        EXPECT_EQ(label->GetFont().name, "Courier New");
+        EXPECT_EQ(label->GetFont().height, 16);
+        EXPECT_TRUE(label->GetFont().bold);
+        if (auto* combo = dynamic_cast<ui::ComboBox*>(&field)) {
+            EXPECT_FALSE(combo->IsDropDownList());
+            EXPECT_EQ(combo->Items(), r.items);
+        } else {
+            EXPECT_TRUE(r.items.empty());
+        }
+    }
+    // The groups come from top to bottom in table order, and the fields inside each too.
+    EXPECT_LT(Get<ui::GroupBox>("GroupBox1").Top(), Get<ui::GroupBox>("GroupBox2").Top());
+    EXPECT_LT(Get<ui::GroupBox>("GroupBox2").Top(), Get<ui::GroupBox>("GroupBox3").Top());
+    for (std::size_t i = 1; i < kFields.size(); ++i) {
+        if (std::string(kFields[i].group) == kFields[i - 1].group) {
+            EXPECT_LT(Field(kFields[i - 1].field).Top(), Field(kFields[i].field).Top())
+                << kFields[i].field;
+        }
+    }
+
+    auto& ok = Get<ui::Button>("Button1");
+    EXPECT_EQ(WindowText(ok.Handle()), L"OK");
+    RECT client{};
+    GetClientRect(form->Handle(), &client);
+    EXPECT_LE(ok.Top() + ok.Height(), client.bottom);
+    EXPECT_GT(ok.Top(), Get<ui::Memo>("Memo2").Top() + Get<ui::Memo>("Memo2").Height() - 1);
+}
+
+// Each of the nine file-order texts goes into its own control and comes back, Cyrillic and
+// texts that are not among a combo box's items included; the defaults go the same way.
+TEST_F(CarFormTest, CarDescriptionAndDefaultsReachTheirFields) {
+    const CarDescription car = {"Моя машина", "5S-FE",  "A140E-02A", "Тыща",   "117500",
+                                "Рядный",     "4",      "АКПП",      "Передний"};
+    const char* const fileOrder[] = {"Edit1",     "Edit2",     "Edit3",     "ComboBox1", "Edit4",
+                                     "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5"};
+    form->SetCar(car);
+    EXPECT_EQ(form->Car(), car);
+    for (int i = 0; i < kCarFieldCount; ++i) EXPECT_EQ(Field(fileOrder[i]).Text(), car[i]) << i;
+    EXPECT_EQ(WindowText(Field("Edit1").Handle()), L"Моя машина");
+    EXPECT_EQ(WindowText(Field("ComboBox1").Handle()), L"Тыща");
+    EXPECT_EQ(Get<ui::ComboBox>("ComboBox1").ItemIndex(), -1);
+    EXPECT_EQ(WindowText(Field("ComboBox5").Handle()), L"Передний");
+
+    // An item's text picks nothing but the text; empty texts clear the fields.
+    CarDescription other{};
+    other[3] = "1999";
+    form->SetCar(other);
+    EXPECT_EQ(form->Car(), other);
+    EXPECT_EQ(WindowText(Field("Edit1").Handle()), L"");
+
+    const KomentSettings koment{.Marka = "Марка", .Year = "1995", .Mileage = "1",
+                                .DVS = "Двигатель", .TypeD = "V", .Cylinders = "12",
+                                .Transm = "Коробка", .TypeT = "Manual", .Weels = "4WD"};
+    form->ApplyKoment(koment);
+    EXPECT_EQ(form->Koment(), koment);
+    EXPECT_EQ(form->Car(), (CarDescription{"Марка", "Двигатель", "Коробка", "1995", "1", "V",
+                                           "12", "Manual", "4WD"}));
+    form->ApplyKoment(KomentSettings{});
+    EXPECT_EQ(WindowText(Field("ComboBox4").Handle()), L"АКПП");
+    EXPECT_EQ(form->Koment(), KomentSettings{});
+
+    form->Memo1().SetLines({"первая", "second"});
+    EXPECT_EQ(&form->Memo1(), &Get<ui::Memo>("Memo1"));
+    EXPECT_EQ(Get<ui::Memo>("Memo1").Lines(), (std::vector<std::string>{"первая", "second"}));
+    EXPECT_EQ(&form->Memo2(), &Get<ui::Memo>("Memo2"));
+}
+
+// Every field, typed into or set from code, marks the record unsaved exactly when the main
+// window says the record has a file name.
+TEST_F(CarFormTest, ChangesMarkTheRecordUnsavedOnlyWhenItHasAFileName) {
+    struct Case {
+        const char* name;
+        bool hasName;  // what the main window answers
+        bool typed;
+        bool expected;
+    };
+    std::vector<Case> cases;
+    for (const FieldRow& r : kFields)
+        for (bool hasName : {false, true})
+            for (bool typed : {false, true}) cases.push_back({r.field, hasName, typed, hasName});
+
+    bool hasName = false;
+    int asked = 0;
+    form->RecordHasFileName = [&] {
+        ++asked;
+        return hasName;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + (c.hasName ? " named" : " unnamed") +
+                     (c.typed ? " typed" : " set"));
+        auto& field = Field(c.name);
+        hasName = false;
+        field.SetText("");
+        hasName = c.hasName;
+        RecordUnsaved = false;
+        asked = 0;
+        if (c.typed) {
+            const HWND target = TypingWindow(field);
+            SendMessageW(target, EM_SETSEL, 0, -1);
+            SendMessageW(target, WM_CHAR, L'Ж', 1);
+            EXPECT_EQ(WindowText(field.Handle()), L"Ж");
+        } else {
+            field.SetText("x");
+        }
+        EXPECT_GE(asked, 1);
+        EXPECT_EQ(RecordUnsaved.load(), c.expected);
+    }
+
+    // A change never clears the flag, and an unchanged text is no change.
+    RecordUnsaved = true;
+    hasName = false;
+    Field("Edit1").SetText("y");
+    EXPECT_TRUE(RecordUnsaved.load());
+    RecordUnsaved = false;
+    hasName = true;
+    Field("Edit1").SetText("y");
+    EXPECT_FALSE(RecordUnsaved.load());
+
+    // Without a main window to ask, the record counts as having no file name.
+    form->RecordHasFileName = nullptr;
+    Field("ComboBox3").SetText("6");
+    form->SetCar(CarDescription{"a", "b", "c", "d", "e", "f", "g", "h", "i"});
+    EXPECT_FALSE(RecordUnsaved.load());
+}
+
+void PumpFor(int milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
+        ui::ProcessMessages();
+        Sleep(5);
+    }
+}
+
+// The display is shared with other test programs, whose windows may take the activation at
+// any moment; a scenario about activation that was disturbed that way (it says so by
+// answering false) is run again.
+bool StillForeground() {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &pid);
+    return pid == GetCurrentProcessId();
+}
+
+template <class Scenario>
+void Undisturbed(Scenario scenario) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (scenario()) return;
+        PumpFor(100 * (attempt + 1));
+    }
+    ADD_FAILURE() << "another program kept taking the activation";
+}
+
+// "OK" and Esc hide the window; both give the focus back to the main window only when it
+// is visible.
+TEST_F(CarFormTest, OkAndEscHideTheWindowAndReturnTheFocusToAVisibleMainWindow) {
+    ui::Form main(kMainDesign, {});
+    main.Create();
+    form->MainWindow = &main;
+    struct Case {
+        bool mainVisible;
+        bool esc;
+    };
+    for (const Case c : {Case{true, false}, Case{true, true}, Case{false, false},
+                         Case{false, true}}) {
+        SCOPED_TRACE(std::string(c.mainVisible ? "main shown" : "main hidden") +
+                     (c.esc ? " Esc" : " OK"));
+        Undisturbed([&] {
+            if (c.mainVisible) main.Show();
+            else main.Hide();
+            form->Show();
+            PumpFor(50);
+            if (!StillForeground() || !form->Active()) return false;
+            auto& edit = Get<ui::Edit>("Edit2");
+            edit.SetText("keep");
+            if (c.esc) PostMessageW(edit.Handle(), WM_CHAR, VK_ESCAPE, 1);
+            else Get<ui::Button>("Button1").Click();
+            PumpFor(50);
+            // With the main window hidden no window of ours is left to be in the foreground.
+            if (c.mainVisible && !StillForeground()) return false;
+            EXPECT_FALSE(form->Visible());
+            EXPECT_FALSE(IsWindowVisible(form->Handle()));
+            EXPECT_EQ(main.Active(), c.mainVisible);
+            EXPECT_EQ(main.Visible(), c.mainVisible);
+            EXPECT_EQ(edit.Text(), "keep");
+            return true;
+        });
+    }
+    form->MainWindow = nullptr;
+}
+
+}  // namespace
