@@ -35,6 +35,9 @@ HWND TypingWindow(const ui::WinControl& control) {
 const ui::FormDesign kMainDesign{.name = "MainStandIn", .caption = "Main", .clientWidth = 200,
                                  .clientHeight = 100};
 
+const ui::FormDesign kOtherDesign{.name = "OtherStandIn", .caption = "Other", .left = 300,
+                                  .clientWidth = 200, .clientHeight = 100};
+
 class CarFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -273,10 +276,12 @@ void Undisturbed(Scenario scenario) {
 }
 
 // "OK" and Esc hide the window; both give the focus back to the main window only when it
-// is visible.
+// is visible. Another window shown after the main one would take the activation otherwise.
 TEST_F(CarFormTest, OkAndEscHideTheWindowAndReturnTheFocusToAVisibleMainWindow) {
     ui::Form main(kMainDesign, {});
     main.Create();
+    ui::Form other(kOtherDesign, {});
+    other.Create();
     form->MainWindow = &main;
     struct Case {
         bool mainVisible;
@@ -289,6 +294,9 @@ TEST_F(CarFormTest, OkAndEscHideTheWindowAndReturnTheFocusToAVisibleMainWindow) 
         Undisturbed([&] {
             if (c.mainVisible) main.Show();
             else main.Hide();
+            other.Show();
+            other.SetFocus();
+            PumpFor(20);
             form->Show();
             PumpFor(50);
             if (!StillForeground() || !form->Active()) return false;
@@ -302,6 +310,7 @@ TEST_F(CarFormTest, OkAndEscHideTheWindowAndReturnTheFocusToAVisibleMainWindow) 
             EXPECT_FALSE(form->Visible());
             EXPECT_FALSE(IsWindowVisible(form->Handle()));
             EXPECT_EQ(main.Active(), c.mainVisible);
+            EXPECT_EQ(other.Active(), !c.mainVisible);
             EXPECT_EQ(main.Visible(), c.mainVisible);
             EXPECT_EQ(edit.Text(), "keep");
             return true;
