@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/error_box.h"
 #include "ui/program_environment.h"
+#include "ui/status_bar.h"
 #include "ui/timer.h"
 
 using namespace velmorant;
@@ -19,6 +20,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     CreateSecondaryForms();
     // What the settings window does when it is created (it is created last).
     ui::Guarded(LoadProgramSettings);
+    Forms.Form6->ApplyKoment(ProgramSettings.Koment);
+    Forms.Form6->RecordHasFileName = [&main] {
+        return !main.Get<ui::StatusBar>("StatusBar1").PanelText(0).empty();
+    };
     main.Show();
     main.Get<ui::Timer>("Timer1").SetEnabled(true);
     app.Run();

@@ -97,6 +97,9 @@ TForm1::TForm1()
     };
     Get<ui::MenuItem>("N3").OnClick = [this] { SaveRecordAs(); };
     Get<ui::MenuItem>("N4").OnClick = [this] { Close(); };
+    Get<ui::MenuItem>("N28").OnClick = [] {
+        if (Forms.Form6) Forms.Form6->Show();
+    };
     for (ui::MenuItem* item : {&n12_, &n13_}) {
         item->OnClick = [this, item] {
             item->SetChecked(!item->Checked());
@@ -203,6 +206,7 @@ void TForm1::SaveSettings() {
         {6, Forms.Form6},  {7, Forms.Form7}, {8, Forms.Form8}, {9, Forms.Form9}};
     for (const auto& [n, form] : windows)
         if (form) s.FormPos[n] = {form->Left(), form->Top()};
+    if (Forms.Form6) s.Koment = Forms.Form6->Koment();
     s.Graphs = Forms.Form3 && IsWindowVisible(Forms.Form3->Handle());
     s.Metodika = Forms.Form4 && IsWindowVisible(Forms.Form4->Handle());
     // "ActiveForms" is written only once start-up has been undone by the close.
@@ -228,6 +232,11 @@ void TForm1::Button1Click() {
         if (RecordUnsaved.load()) return;
         ClearRecord();
         FrameCount = 1;
+        if (Forms.Form5) Forms.Form5->Close();
+        if (Forms.Form6) {
+            Forms.Form6->Close();
+            Forms.Form6->Memo1().Clear();
+        }
         CaptureRec.Reserved = 0;
         CaptureRec.Active = 1;
         CaptureRec.Stop = 0;
@@ -284,6 +293,7 @@ void TForm1::Timer2Timer() {
     if (timer1_.Enabled()) Timer1Timer();
     // The settings are read again before the file, as the settings window's creation does.
     LoadProgramSettings();
+    if (Forms.Form6) Forms.Form6->ApplyKoment(ProgramSettings.Koment);
     const auto arguments = ui::CommandLineArguments();
     if (!arguments.empty()) LoadRecordFile(std::filesystem::path(arguments.front()));
 }
@@ -363,8 +373,10 @@ void TForm1::ClearRecord() {
     for (int l = 3; l <= 6; ++l) Get<ui::ListView>(Numbered("ListView", l)).Clear();
     RecordUnsaved = false;
     statusBar1_.SetPanelText(0, "");
-    sections_.AdditionalDescription.reset();
-    sections_.ReasonsForDiagnostics.reset();
+    if (TForm6* car = Forms.Form6) {
+        car->Memo1().Clear();
+        car->Memo2().Clear();
+    }
 }
 
 void TForm1::ConfirmDiscardRecord() {
@@ -477,7 +489,13 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
     if (content.Sections.Bookmarks)
         for (int b = 0; b < kBookmarkCount; ++b)
             Get<ui::Button>(Numbered("BitBtn", b + 1)).SetCaption((*content.Sections.Bookmarks)[b]);
-    sections_ = content.Sections;
+    TForm6* car = Forms.Form6;
+    if (car) {
+        const RecordFileSections& read = content.Sections;
+        car->SetCar(read.Car.value_or(CarDescription{}));
+        car->Memo1().SetLines(read.AdditionalDescription.value_or(std::vector<std::string>{}));
+        car->Memo2().SetLines(read.ReasonsForDiagnostics.value_or(std::vector<std::string>{}));
+    }
 
     RecordUnsaved = false;
     statusBar1_.SetPanelText(0, FileNameText(path));
@@ -490,6 +508,10 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
     FrameCount = n + 1;
     edit1_.SetText("Data from: " + FileNameText(path));
 
+    if (car && car->Memo1().LineCount() > 0) {
+        car->Show();
+        car->Get<ui::Button>("Button1").SetFocus();
+    }
     const auto& first = Get<ui::ListView>("ListView3");
     if (first.ItemCount() > 0 && !first.ItemCaption(0).empty()) {
         n13_.SetChecked(true);
@@ -500,7 +522,9 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
 }
 
 void TForm1::SaveRecordAs() {
-    if (!sections_.ReasonsForDiagnostics || sections_.ReasonsForDiagnostics->empty()) {
+    TForm6* car = Forms.Form6;
+    if (!car || car->Memo2().LineCount() == 0) {
+        if (car) car->Show();
         ui::ShowMessage("Fill a car description and comments");
         return;
     }
@@ -516,7 +540,10 @@ void TForm1::SaveRecordAs() {
     const auto chosen = save.Execute();
     if (!chosen || chosen->empty()) return;
 
-    RecordFileSections sections = sections_;
+    RecordFileSections sections;
+    sections.Car = car->Car();
+    sections.AdditionalDescription = car->Memo1().Lines();
+    sections.ReasonsForDiagnostics = car->Memo2().Lines();
     for (int r = 0; r < 3; ++r) {
         const auto& list = Get<ui::ListView>(Numbered("ListView", 3 + r));
         sections.References[r].clear();

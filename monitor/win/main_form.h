@@ -7,7 +7,6 @@
 
 #include "monitor/core/frame_decoder.h"
 #include "monitor/core/parameter_rows.h"
-#include "monitor/core/record_file.h"
 #include "monitor/win/capture_port.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -97,9 +96,6 @@ private:
     bool readingStopped_ = true;
     bool startupDone_ = false;
     HANDLE instanceMutex_ = nullptr;
-    // The comments and car description of the record until the car description window
-    // keeps them.
-    RecordFileSections sections_;
 };
 
 }  // namespace velmorant

@@ -29,7 +29,7 @@ void CreateSecondaryForms() {
     Forms.Form3 = make("Form3", "Charts", 477, 95, 747, 344);
     Forms.Form4 = make("Form4", "Working with the program", 200, 200, 747, 259);
     Forms.Form5 = make("Form5", "About", 300, 300, 385, 192);
-    Forms.Form6 = make("Form6", "Car description and comments", 250, 50, 553, 628);
+    Forms.Form6 = &ui::App().CreateForm<TForm6>();
     Forms.Form7 = make("Form7", "Large data display", 222, 91, 995, 499);
     Forms.Form8 = make("Form8", "Check the cable on the inversion", 300, 300, 300, 200);
     Forms.Form10 = make("Form10", "Driving parameters", 159, 5, 690, 652);

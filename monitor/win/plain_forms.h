@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "monitor/win/car_form.h"
 #include "ui/form.h"
 
 namespace velmorant {
@@ -19,7 +20,7 @@ struct ProgramForms {
     ui::Form* Form3 = nullptr;  // charts
     ui::Form* Form4 = nullptr;  // help
     ui::Form* Form5 = nullptr;  // about
-    ui::Form* Form6 = nullptr;  // car description
+    TForm6* Form6 = nullptr;    // car description
     ui::Form* Form7 = nullptr;  // large data display
     ui::Form* Form8 = nullptr;  // cable check
     ui::Form* Form10 = nullptr; // driving parameters

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "monitor/core/frame_store.h"
@@ -10,6 +11,7 @@
 #include "monitor/core/record_file_writer.h"
 #include "monitor/core/settings_file.h"
 #include "monitor/win/main_form.h"
+#include "monitor/win/plain_forms.h"
 #include "monitor/win/program_state.h"
 #include "tests/support/ecu_stream.h"
 #include "tests/win/scripted_line.h"
@@ -30,12 +32,17 @@ protected:
         RecordUnsaved = false;
         form = std::make_unique<TForm1>();
         form->Create();
+        car = std::make_unique<TForm6>();
+        car->Create();
+        Forms.Form6 = car.get();
         form->Show();
         form->Timer1Timer();  // the blank frame 1 of start-up
     }
     void TearDown() override {
         if (!form->ReadingStopped()) CloseCapturePort(CaptureRec);
         RecordUnsaved = false;
+        Forms.Form6 = nullptr;
+        car.reset();
         form.reset();
         SetSerialApi(nullptr);
     }
@@ -62,6 +69,9 @@ protected:
         frames[0].IdentBits[11] = 1;
         RecordFileSections sections;
         sections.ReasonsForDiagnostics = std::vector<std::string>{"Проверка"};
+        sections.AdditionalDescription = std::vector<std::string>{"Холостой ход", ""};
+        sections.Car = CarDescription{"Моя машина", "5S-FE", "A140E", "1997", "117500",
+                                      "Рядный", "4", "АКПП", "Передний"};
         auto path = std::filesystem::temp_directory_path() / "velmorant_main_form.vmr";
         EXPECT_TRUE(WriteRecordFile(path, frames, sections, {}).Ok());
         return path;
@@ -70,6 +80,7 @@ protected:
     ScriptedLine line;
     ui::ScriptedDialogs dialogs;
     std::unique_ptr<TForm1> form;
+    std::unique_ptr<TForm6> car;
 };
 
 }  // namespace
@@ -182,7 +193,13 @@ TEST_F(MainFormTest, SaveAndReloadThroughTheDialogs) {
     const auto saved = std::filesystem::temp_directory_path() / "velmorant_saved.vmr";
     ASSERT_TRUE(std::filesystem::exists(saved));
     EXPECT_EQ(Status(), "Data to: velmorant_saved.vmr");
-    EXPECT_EQ(std::filesystem::file_size(saved), std::filesystem::file_size(source));
+    auto bytes = [](const std::filesystem::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(bytes(saved), bytes(source));  // car, comments, references and bookmarks kept
+    EXPECT_EQ(car->Car()[0], "Моя машина");
+    EXPECT_TRUE(IsWindowVisible(car->Handle()));  // shown for its additional description
     ASSERT_TRUE(form->LoadRecordFile(saved));
     EXPECT_EQ(Position().Max(), 7);
 }
