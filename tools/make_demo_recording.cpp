@@ -1,6 +1,7 @@
 // Makes the demo recording that scripts/run opens: a cold start warming up to idle, sent
 // through the stream synthesizer, cut, decoded and stored as a reading would store it.
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "monitor/core/date_time.h"
@@ -14,11 +15,15 @@
 using namespace velmorant;
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_demo_recording OUTPUT.vmr\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make_demo_recording OUTPUT.vmr [FRAMES]\n");
         return 2;
     }
-    constexpr int kFrames = 300;
+    const int kFrames = argc == 3 ? std::atoi(argv[2]) : 300;
+    if (kFrames < 1 || kFrames > kMaxFrames) {
+        std::fprintf(stderr, "FRAMES: 1 to %d\n", kMaxFrames);
+        return 2;
+    }
     test::StreamOptions options;
     options.jitterMs = 0.4;  // a real line is never quite punctual
     const auto events = test::SynthesizeStream(test::DemoFrames(kFrames), options);
