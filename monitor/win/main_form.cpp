@@ -97,6 +97,15 @@ TForm1::TForm1()
     };
     Get<ui::MenuItem>("N3").OnClick = [this] { SaveRecordAs(); };
     Get<ui::MenuItem>("N4").OnClick = [this] { Close(); };
+    Get<ui::MenuItem>("N26").OnClick = [this] {
+        readingStopped_ = true;
+        if (Forms.Form5) Forms.Form5->Show();
+    };
+    Get<ui::MenuItem>("N9").OnClick = [this] {
+        readingStopped_ = true;
+        if (Forms.Form4) Forms.Form4->Show();
+        SetFocus();
+    };
     Get<ui::MenuItem>("N28").OnClick = [] {
         if (Forms.Form6) Forms.Form6->Show();
     };

@@ -1,5 +1,7 @@
 #include "monitor/win/plain_forms.h"
 
+#include "monitor/win/about_form.h"
+#include "monitor/win/help_form.h"
 #include "ui/application.h"
 
 namespace velmorant {
@@ -27,8 +29,8 @@ void CreateSecondaryForms() {
         return &ui::App().CreateForm<PlainForm>(name, caption, left, top, w, h);
     };
     Forms.Form3 = make("Form3", "Charts", 477, 95, 747, 344);
-    Forms.Form4 = make("Form4", "Working with the program", 200, 200, 747, 259);
-    Forms.Form5 = make("Form5", "About", 300, 300, 385, 192);
+    Forms.Form4 = &ui::App().CreateForm<TForm4>();
+    Forms.Form5 = &ui::App().CreateForm<TForm5>();
     Forms.Form6 = &ui::App().CreateForm<TForm6>();
     Forms.Form7 = make("Form7", "Large data display", 222, 91, 995, 499);
     Forms.Form8 = make("Form8", "Check the cable on the inversion", 300, 300, 300, 200);

@@ -11,6 +11,8 @@
 #include "monitor/core/record_file_writer.h"
 #include "monitor/core/settings_file.h"
 #include "monitor/win/main_form.h"
+#include "monitor/win/about_form.h"
+#include "monitor/win/help_form.h"
 #include "monitor/win/plain_forms.h"
 #include "monitor/win/program_state.h"
 #include "tests/support/ecu_stream.h"
@@ -241,4 +243,20 @@ TEST_F(MainFormTest, ClosingWritesTheSettingsBesideTheProgram) {
     const auto text = IniFile::Load(ini).Text();
     EXPECT_NE(text.find("Version=8000"), std::string::npos);
     EXPECT_NE(text.find("[ActiveForms]"), std::string::npos);
+}
+
+TEST_F(MainFormTest, HelpMenuShowsTheAboutAndHelpWindows) {
+    TForm4 help;
+    help.Create();
+    TForm5 about;
+    about.Create();
+    Forms.Form4 = &help;
+    Forms.Form5 = &about;
+    Get<ui::MenuItem>("N26").Click();
+    EXPECT_TRUE(IsWindowVisible(about.Handle()));
+    Get<ui::MenuItem>("N9").Click();
+    EXPECT_TRUE(IsWindowVisible(help.Handle()));
+    EXPECT_TRUE(form->ReadingStopped());
+    Forms.Form4 = nullptr;
+    Forms.Form5 = nullptr;
 }
