@@ -8,6 +8,7 @@
 #include "ui/error_box.h"
 #include "ui/program_environment.h"
 #include "ui/status_bar.h"
+#include "ui/range_control.h"
 #include "ui/timer.h"
 
 using namespace velmorant;
@@ -19,8 +20,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     TForm1& main = app.CreateForm<TForm1>();
     CreateSecondaryForms();
     // What the settings window does when it is created (it is created last).
-    ui::Guarded(LoadProgramSettings);
-    Forms.Form6->ApplyKoment(ProgramSettings.Koment);
+    // The settings window's creation has read the settings; from now on it tells the others.
+    TForm9& settings = *Forms.Form9;
+    settings.OnSettingsRead = [](bool loadCarDefaults) {
+        if (loadCarDefaults) Forms.Form6->ApplyKoment(ProgramSettings.Koment);
+    };
+    settings.OnSettingsRead(true);
+    settings.OnSettingsChanged = [&main] {
+        if (IsWindowVisible(main.Handle()))
+            main.MemoDraw(main.Get<ui::ScrollBar>("ScrollBar1").Position());
+    };
+    settings.StartupDone = [&main] { return main.StartupDone(); };
+    settings.SaveSettings = [&main] { main.SaveSettings(); };
     Forms.Form6->RecordHasFileName = [&main] {
         return !main.Get<ui::StatusBar>("StatusBar1").PanelText(0).empty();
     };

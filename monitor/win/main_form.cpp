@@ -71,7 +71,7 @@ TForm1::TForm1()
     button5_.OnClick = [this] { Button5Click(); };
     button6_.OnClick = [this] { Button6Click(); };
     scrollBar1_.OnChange = [this] { ScrollBar1Change(); };
-    timer1_.OnTimer = [this] { Timer1Timer(); };
+    timer1_.OnTimer = [this] { StoreStartupFrame(); };
     timer2_.OnTimer = [this] { Timer2Timer(); };
     timer4_.OnTimer = [this] { Timer4Timer(); };
     timer6_.OnTimer = [this] { Timer6Timer(); };
@@ -105,6 +105,9 @@ TForm1::TForm1()
         readingStopped_ = true;
         if (Forms.Form4) Forms.Form4->Show();
         SetFocus();
+    };
+    Get<ui::MenuItem>("N34").OnClick = [] {
+        if (Forms.Form9) Forms.Form9->Show();
     };
     Get<ui::MenuItem>("N28").OnClick = [] {
         if (Forms.Form6) Forms.Form6->Show();
@@ -296,13 +299,23 @@ void TForm1::Timer1Timer() {
     }
 }
 
+void TForm1::StoreStartupFrame() {
+    timer1_.SetEnabled(false);
+    if (startupFrameStored_) return;
+    startupFrameStored_ = true;
+    Timer1Timer();
+}
+
 void TForm1::Timer2Timer() {
     timer2_.SetEnabled(false);
-    // The blank frame 1 of start-up must never land on top of the loaded file.
-    if (timer1_.Enabled()) Timer1Timer();
+    // The blank frame 1 of start-up must never land on top of the loaded file: creating the
+    // other windows can let this timer fire before the 30 ms one has even started.
+    StoreStartupFrame();
     // The settings are read again before the file, as the settings window's creation does.
-    LoadProgramSettings();
-    if (Forms.Form6) Forms.Form6->ApplyKoment(ProgramSettings.Koment);
+    if (Forms.Form9)
+        Forms.Form9->FormCreate();
+    else
+        LoadProgramSettings();
     const auto arguments = ui::CommandLineArguments();
     if (!arguments.empty()) LoadRecordFile(std::filesystem::path(arguments.front()));
 }

@@ -43,6 +43,8 @@ public:
     void ScrollBar1Change();
     void Timer1Timer();  // the frame store
     void Timer2Timer();  // command-line open
+    // The blank frame 1 of start-up, stored once, before any file.
+    void StoreStartupFrame();
     void Timer4Timer();  // playback step
     void Timer6Timer();  // delayed start-up step
     void Timer7Timer();  // lamp back to "Off"
@@ -95,6 +97,7 @@ private:
     ParameterRows rows_;
     bool readingStopped_ = true;
     bool startupDone_ = false;
+    bool startupFrameStored_ = false;
     HANDLE instanceMutex_ = nullptr;
 };
 

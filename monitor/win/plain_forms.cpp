@@ -35,7 +35,7 @@ void CreateSecondaryForms() {
     Forms.Form7 = make("Form7", "Large data display", 222, 91, 995, 499);
     Forms.Form8 = make("Form8", "Check the cable on the inversion", 300, 300, 300, 200);
     Forms.Form10 = make("Form10", "Driving parameters", 159, 5, 690, 652);
-    Forms.Form9 = make("Form9", "Program settings", 250, 50, 470, 590);
+    Forms.Form9 = &ui::App().CreateForm<TForm9>();
 }
 
 }  // namespace velmorant

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "monitor/win/car_form.h"
+#include "monitor/win/settings_form.h"
 #include "ui/form.h"
 
 namespace velmorant {
@@ -24,7 +25,7 @@ struct ProgramForms {
     ui::Form* Form7 = nullptr;  // large data display
     ui::Form* Form8 = nullptr;  // cable check
     ui::Form* Form10 = nullptr; // driving parameters
-    ui::Form* Form9 = nullptr;  // settings
+    TForm9* Form9 = nullptr;    // settings
 };
 extern ProgramForms Forms;
 
