@@ -260,3 +260,23 @@ TEST_F(MainFormTest, HelpMenuShowsTheAboutAndHelpWindows) {
     Forms.Form4 = nullptr;
     Forms.Form5 = nullptr;
 }
+
+TEST_F(MainFormTest, CommandLineFileIsNeverFollowedByTheStartupFrame) {
+    struct Environment : ui::ProgramEnvironment {
+        std::filesystem::path file;
+        std::filesystem::path ExecutablePath() override {
+            wchar_t path[MAX_PATH];
+            GetModuleFileNameW(nullptr, path, MAX_PATH);
+            return path;
+        }
+        std::vector<std::wstring> Arguments() override { return {file.wstring()}; }
+    } environment;
+    environment.file = WriteRecording(12);
+    ui::SetProgramEnvironment(&environment);
+    form->Timer2Timer();
+    form->StoreStartupFrame();  // the 30 ms timer firing late
+    ui::SetProgramEnvironment(nullptr);
+    EXPECT_EQ(Position().Max(), 12);
+    EXPECT_EQ(FrameCount.load(), 13);
+    EXPECT_EQ(Status(), "Data from: velmorant_main_form.vmr");
+}
