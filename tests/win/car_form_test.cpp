@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/activation_support.h"
 #include "monitor/core/frame_record.h"
 #include "monitor/win/car_form.h"
 #include "ui/application.h"
@@ -13,6 +14,7 @@
 #include "ui/panel.h"
 
 using namespace velmorant;
+using namespace velmorant::test;
 
 namespace {
 
@@ -249,32 +251,6 @@ TEST_F(CarFormTest, ChangesMarkTheRecordUnsavedOnlyWhenItHasAFileName) {
     EXPECT_FALSE(RecordUnsaved.load());
 }
 
-void PumpFor(int milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-        ui::ProcessMessages();
-        Sleep(5);
-    }
-}
-
-// The display is shared with other test programs, whose windows may take the activation at
-// any moment; a scenario about activation that was disturbed that way (it says so by
-// answering false) is run again.
-bool StillForeground() {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(GetForegroundWindow(), &pid);
-    return pid == GetCurrentProcessId();
-}
-
-template <class Scenario>
-void Undisturbed(Scenario scenario) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        if (scenario()) return;
-        PumpFor(100 * (attempt + 1));
-    }
-    ADD_FAILURE() << "another program kept taking the activation";
-}
-
 // "OK" and Esc hide the window; both give the focus back to the main window only when it
 // is visible. Another window shown after the main one would take the activation otherwise.
 TEST_F(CarFormTest, OkAndEscHideTheWindowAndReturnTheFocusToAVisibleMainWindow) {
@@ -312,7 +288,9 @@ TEST_F(CarFormTest, OkAndEscHideTheWindowAndReturnTheFocusToAVisibleMainWindow) 
             EXPECT_EQ(main.Active(), c.mainVisible);
             // With the main window hidden, which window takes the activation is the window
             // system's choice (unmanaged windows under Wine leave none active).
-            if (c.mainVisible) EXPECT_FALSE(other.Active());
+            if (c.mainVisible) {
+                EXPECT_FALSE(other.Active());
+            }
             EXPECT_EQ(main.Visible(), c.mainVisible);
             EXPECT_EQ(edit.Text(), "keep");
             return true;

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/activation_support.h"
 #include "ui/application.h"
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/timer.h"
+
+using namespace velmorant::test;
 
 namespace {
 
@@ -39,31 +42,6 @@ private:
     std::vector<std::string>* log_;
 };
 
-void PumpFor(int milliseconds) {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-        ui::ProcessMessages();
-        Sleep(5);
-    }
-}
-
-// Whether the foreground window is still one of this process's. The display is shared with
-// the other test programs, whose windows may take the activation at any moment; a scenario
-// about activation that was disturbed that way is run again.
-bool StillForeground() {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(GetForegroundWindow(), &pid);
-    return pid == GetCurrentProcessId();
-}
-
-template <class Scenario>
-void Undisturbed(Scenario scenario) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        if (scenario() && StillForeground()) return;
-        PumpFor(100 * (attempt + 1));
-    }
-    ADD_FAILURE() << "another program kept taking the activation";
-}
 
 class ApplicationTest : public ::testing::Test {
 protected:
@@ -92,7 +70,7 @@ TEST_F(ApplicationTest, CreationRunsOnCreateOnceTheHandlersAreSet) {
 // Activation events come from switching between forms; a window of another kind (a
 // message box, say) taking the activation leaves the form's state alone.
 TEST_F(ApplicationTest, ActivationBetweenFormsOnly) {
-    Undisturbed([] {
+    UndisturbedInForeground([] {
         second->Hide();
         main->Show();
         main->SetFocus();
@@ -126,7 +104,7 @@ TEST_F(ApplicationTest, ActivationBetweenFormsOnly) {
 
 // Focus given to a control of a form that is not active waits for the form's activation.
 TEST_F(ApplicationTest, FocusWaitsForTheFormsActivation) {
-    Undisturbed([] {
+    UndisturbedInForeground([] {
         second->Hide();
         main->Show();
         main->SetFocus();
