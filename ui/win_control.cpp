@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "ui/canvas.h"
 #include "ui/design.h"
 #include "ui/error_box.h"
@@ -95,6 +97,37 @@ LRESULT WinControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefSubclassProc(hwnd_, msg, wParam, lParam);
 }
 
+namespace {
+
+struct MouseMessage {
+    bool down;  // down (a double click counts as one) or up
+    MouseButton button;
+};
+
+std::optional<MouseMessage> MouseMessageOf(UINT msg) {
+    switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            return MouseMessage{true, MouseButton::Left};
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            return MouseMessage{true, MouseButton::Right};
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            return MouseMessage{true, MouseButton::Middle};
+        case WM_LBUTTONUP:
+            return MouseMessage{false, MouseButton::Left};
+        case WM_RBUTTONUP:
+            return MouseMessage{false, MouseButton::Right};
+        case WM_MBUTTONUP:
+            return MouseMessage{false, MouseButton::Middle};
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
 void WinControl::MouseEventFor(MouseEvent& event, MouseButton button, LPARAM lParam) {
     // Signed: positions left of or above the control arrive while it holds the capture.
     if (event)
@@ -103,6 +136,13 @@ void WinControl::MouseEventFor(MouseEvent& event, MouseButton button, LPARAM lPa
 
 LRESULT WinControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND child = nullptr;
+    // The window does its own part first (a check box toggles on the button's release),
+    // then the handler sees the result.
+    if (const auto mouse = MouseMessageOf(msg)) {
+        LRESULT r = DefaultProc(msg, wParam, lParam);
+        MouseEventFor(mouse->down ? OnMouseDown : OnMouseUp, mouse->button, lParam);
+        return r;
+    }
     switch (msg) {
         case WM_COMMAND:
         case WM_HSCROLL:
@@ -122,41 +162,6 @@ LRESULT WinControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                     return reinterpret_cast<LRESULT>(b);
             }
             return DefaultProc(msg, wParam, lParam);
-        // The window does its own part first (a check box toggles on the button's release),
-        // then the handler sees the result.
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: {
-            LRESULT r = DefaultProc(msg, wParam, lParam);
-            MouseEventFor(OnMouseDown, MouseButton::Left, lParam);
-            return r;
-        }
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK: {
-            LRESULT r = DefaultProc(msg, wParam, lParam);
-            MouseEventFor(OnMouseDown, MouseButton::Right, lParam);
-            return r;
-        }
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK: {
-            LRESULT r = DefaultProc(msg, wParam, lParam);
-            MouseEventFor(OnMouseDown, MouseButton::Middle, lParam);
-            return r;
-        }
-        case WM_LBUTTONUP: {
-            LRESULT r = DefaultProc(msg, wParam, lParam);
-            MouseEventFor(OnMouseUp, MouseButton::Left, lParam);
-            return r;
-        }
-        case WM_RBUTTONUP: {
-            LRESULT r = DefaultProc(msg, wParam, lParam);
-            MouseEventFor(OnMouseUp, MouseButton::Right, lParam);
-            return r;
-        }
-        case WM_MBUTTONUP: {
-            LRESULT r = DefaultProc(msg, wParam, lParam);
-            MouseEventFor(OnMouseUp, MouseButton::Middle, lParam);
-            return r;
-        }
         case WM_SIZE: {
             LRESULT r = DefaultProc(msg, wParam, lParam);
             for (Control* c : std::vector<Control*>(children_)) c->ParentResized();
