@@ -13,7 +13,7 @@
 #include "monitor/core/text_export.h"
 #include "monitor/core/settings_file.h"
 #include "monitor/win/main_form_design.h"
-#include "monitor/win/plain_forms.h"
+#include "monitor/win/program_forms.h"
 #include "monitor/win/registration.h"
 #include "monitor/win/program_state.h"
 #include "ui/application.h"
@@ -213,11 +213,7 @@ void TForm1::RemoveCloseCommand() {
 
 void TForm1::SaveSettings() {
     Settings s = ProgramSettings;
-    const std::pair<int, ui::Form*> windows[] = {
-        {1, this},         {3, Forms.Form3}, {4, Forms.Form4}, {5, Forms.Form5},
-        {6, Forms.Form6},  {7, Forms.Form7}, {8, Forms.Form8}, {9, Forms.Form9}};
-    for (const auto& [n, form] : windows)
-        if (form) s.FormPos[n] = {form->Left(), form->Top()};
+    for (const auto& [n, form] : NumberedWindows(*this)) s.FormPos[n] = {form->Left(), form->Top()};
     if (Forms.Form6) s.Koment = Forms.Form6->Koment();
     s.Graphs = Forms.Form3 && IsWindowVisible(Forms.Form3->Handle());
     s.Metodika = Forms.Form4 && IsWindowVisible(Forms.Form4->Handle());

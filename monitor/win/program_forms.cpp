@@ -1,8 +1,12 @@
-#include "monitor/win/plain_forms.h"
+#include "monitor/win/program_forms.h"
 
 #include "monitor/win/about_form.h"
 #include "monitor/win/help_form.h"
+#include "monitor/win/main_form.h"
+#include "monitor/win/program_state.h"
 #include "ui/application.h"
+#include "ui/range_control.h"
+#include "ui/status_bar.h"
 
 namespace velmorant {
 
@@ -24,18 +28,60 @@ PlainForm::PlainForm(std::string name, std::string caption, int left, int top, i
     };
 }
 
-void CreateSecondaryForms() {
-    auto make = [](const char* name, const char* caption, int left, int top, int w, int h) {
-        return &ui::App().CreateForm<PlainForm>(name, caption, left, top, w, h);
+TForm1& CreateProgramForms() {
+    ui::Application& app = ui::App();
+    TForm1& main = app.CreateForm<TForm1>();
+    auto make = [&app](const char* name, const char* caption, int left, int top, int w, int h) {
+        return &app.CreateForm<PlainForm>(name, caption, left, top, w, h);
     };
     Forms.Form3 = make("Form3", "Charts", 477, 95, 747, 344);
-    Forms.Form4 = &ui::App().CreateForm<TForm4>();
-    Forms.Form5 = &ui::App().CreateForm<TForm5>();
-    Forms.Form6 = &ui::App().CreateForm<TForm6>();
+    Forms.Form4 = &app.CreateForm<TForm4>();
+    Forms.Form5 = &app.CreateForm<TForm5>();
+    Forms.Form6 = &app.CreateForm<TForm6>();
     Forms.Form7 = make("Form7", "Large data display", 222, 91, 995, 499);
     Forms.Form8 = make("Form8", "Check the cable on the inversion", 300, 300, 300, 200);
     Forms.Form10 = make("Form10", "Driving parameters", 159, 5, 690, 652);
-    Forms.Form9 = &ui::App().CreateForm<TForm9>();
+    // Last: its creation reads the settings, which place and fill the windows above.
+    Forms.Form9 = &app.CreateForm<TForm9>();
+
+    TForm9& settings = *Forms.Form9;
+    settings.OnSettingsRead = [&main](bool loadCarDefaults) {
+        if (loadCarDefaults) Forms.Form6->ApplyKoment(ProgramSettings.Koment);
+        PlaceWindows(main, ProgramSettings);
+    };
+    // The creation's own reading ran before anyone listened.
+    settings.OnSettingsRead(true);
+    settings.OnSettingsChanged = [&main] {
+        if (IsWindowVisible(main.Handle()))
+            main.MemoDraw(main.Get<ui::ScrollBar>("ScrollBar1").Position());
+    };
+    settings.StartupDone = [&main] { return main.StartupDone(); };
+    settings.SaveSettings = [&main] { main.SaveSettings(); };
+    Forms.Form6->RecordHasFileName = [&main] {
+        return !main.Get<ui::StatusBar>("StatusBar1").PanelText(0).empty();
+    };
+    return main;
+}
+
+std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main) {
+    const std::pair<int, ui::Form*> all[] = {
+        {1, &main},       {3, Forms.Form3}, {4, Forms.Form4}, {5, Forms.Form5},
+        {6, Forms.Form6}, {7, Forms.Form7}, {8, Forms.Form8}, {9, Forms.Form9}};
+    std::vector<std::pair<int, ui::Form*>> created;
+    for (const auto& window : all)
+        if (window.second) created.push_back(window);
+    return created;
+}
+
+void PlaceWindows(ui::Form& main, const Settings& settings) {
+    for (const auto& [n, form] : NumberedWindows(main)) {
+        form->SetLeft(settings.FormPos[n].X);
+        form->SetTop(settings.FormPos[n].Y);
+    }
+    if (Forms.Form10 && Forms.Form7) {
+        Forms.Form10->SetLeft(Forms.Form7->Left());
+        Forms.Form10->SetTop(Forms.Form7->Top());
+    }
 }
 
 }  // namespace velmorant

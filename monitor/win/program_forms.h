@@ -1,7 +1,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "monitor/core/settings.h"
 #include "monitor/win/car_form.h"
 #include "monitor/win/settings_form.h"
 #include "ui/form.h"
@@ -29,7 +32,18 @@ struct ProgramForms {
 };
 extern ProgramForms Forms;
 
-// Creates the secondary windows in the program's order.
-void CreateSecondaryForms();
+class TForm1;
+
+// Creates the main window, then the secondary windows in the program's order, and connects
+// the settings window to the others. Returns the main window, not yet shown.
+TForm1& CreateProgramForms();
+
+// The windows whose places the settings file keeps, by their number there, in that order;
+// windows not created are left out.
+std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main);
+
+// Moves each numbered window to its stored place (left, then top), then the
+// driving-parameters window to the large display's place: it has no keys of its own.
+void PlaceWindows(ui::Form& main, const Settings& settings);
 
 }  // namespace velmorant

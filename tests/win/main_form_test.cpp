@@ -13,7 +13,7 @@
 #include "monitor/win/main_form.h"
 #include "monitor/win/about_form.h"
 #include "monitor/win/help_form.h"
-#include "monitor/win/plain_forms.h"
+#include "monitor/win/program_forms.h"
 #include "monitor/win/program_state.h"
 #include "tests/support/ecu_stream.h"
 #include "tests/win/scripted_line.h"
