@@ -99,6 +99,10 @@ bool CloseCapturePort(TComPortRec& rec) {
     return true;
 }
 
+bool CapturePortOpen(const TComPortRec& rec) {
+    return rec.Stop.load() == 0 && rec.Handle && rec.Handle != INVALID_HANDLE_VALUE;
+}
+
 DWORD WINAPI CaptureThread(LPVOID param) {
     TComPortRec& rec = *static_cast<TComPortRec*>(param);
     SerialApi& api = Serial();

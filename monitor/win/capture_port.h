@@ -41,6 +41,8 @@ extern std::atomic<HWND> CaptureWindow;
 
 bool OpenCapturePort(int portNumber, TComPortRec& rec);
 bool CloseCapturePort(TComPortRec& rec);
+// Whether the record's port is open and its thread not told to stop.
+bool CapturePortOpen(const TComPortRec& rec);
 bool ProbeComPort(const char* name);
 DWORD WINAPI CaptureThread(LPVOID rec);
 

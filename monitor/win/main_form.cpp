@@ -101,11 +101,8 @@ TForm1::TForm1()
         readingStopped_ = true;
         if (Forms.Form5) Forms.Form5->Show();
     };
-    Get<ui::MenuItem>("N9").OnClick = [this] {
-        readingStopped_ = true;
-        if (Forms.Form4) Forms.Form4->Show();
-        SetFocus();
-    };
+    Get<ui::MenuItem>("N8").OnClick = [this] { N8Click(); };
+    Get<ui::MenuItem>("N9").OnClick = [this] { N9Click(); };
     Get<ui::MenuItem>("N34").OnClick = [] {
         if (Forms.Form9) Forms.Form9->Show();
     };
@@ -149,6 +146,17 @@ void TForm1::TxRxrmCreate() {
     SetLedDSR(0);
 }
 
+void TForm1::N8Click() {
+    if (Forms.Form3) Forms.Form3->Show();
+    SetFocus();
+}
+
+void TForm1::N9Click() {
+    readingStopped_ = true;
+    if (Forms.Form4) Forms.Form4->Show();
+    SetFocus();
+}
+
 void TForm1::FormShow() {
     button1_.SetFocus();
     timer6_.SetEnabled(true);
@@ -156,6 +164,9 @@ void TForm1::FormShow() {
 
 void TForm1::Timer6Timer() {
     timer6_.SetEnabled(false);
+    // At start the windows open at the last exit; later the ones another window hid.
+    if (ProgramSettings.Graphs) N8Click();
+    if (ProgramSettings.Metodika) N9Click();
     SetFocus();
     if (startupDone_) return;
     const char* name = "Velmorant";
@@ -185,7 +196,7 @@ void TForm1::FormCloseQuery(bool& canClose) {
 
 void TForm1::FormClose() {
     // No capture thread may outlive the windows.
-    if (!readingStopped_) CloseCapturePort(CaptureRec);
+    if (CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
     readingStopped_ = true;
     RemoveCloseCommand();
     timer4_.SetEnabled(false);
@@ -201,9 +212,8 @@ void TForm1::FormClose() {
 }
 
 void TForm1::RemoveCloseCommand() {
-    HWND window = FindWindowA(nullptr, "Velmorant");
-    if (!window) return;
-    HMENU menu = GetSystemMenu(window, FALSE);
+    // Our own window, not whichever copy of the program a search by title finds first.
+    HMENU menu = GetSystemMenu(Handle(), FALSE);
     if (!menu) return;
     DeleteMenu(menu, SC_CLOSE, MF_BYCOMMAND);
     // The separator that stood above Close.
@@ -215,9 +225,12 @@ void TForm1::SaveSettings() {
     Settings s = ProgramSettings;
     for (const auto& [n, form] : NumberedWindows(*this)) s.FormPos[n] = {form->Left(), form->Top()};
     if (Forms.Form6) s.Koment = Forms.Form6->Koment();
-    s.Graphs = Forms.Form3 && IsWindowVisible(Forms.Form3->Handle());
-    s.Metodika = Forms.Form4 && IsWindowVisible(Forms.Form4->Handle());
-    // "ActiveForms" is written only once start-up has been undone by the close.
+    // The windows open now are noted, and "ActiveForms" written, only at exit, when the
+    // close has undone start-up; a write during the run keeps both as they were.
+    if (!startupDone_) {
+        s.Graphs = Forms.Form3 && IsWindowVisible(Forms.Form3->Handle());
+        s.Metodika = Forms.Form4 && IsWindowVisible(Forms.Form4->Handle());
+    }
     WriteSettings(SettingsPathOf(ui::ExecutablePath()), s, !startupDone_);
     ProgramSettings = s;
 }
@@ -304,14 +317,17 @@ void TForm1::StoreStartupFrame() {
 
 void TForm1::Timer2Timer() {
     timer2_.SetEnabled(false);
+    // A box shown while the windows are still being created lets this timer fire before the
+    // settings and car windows exist; the file waits for them.
+    if (!Forms.Form9) {
+        timer2_.SetEnabled(true);
+        return;
+    }
     // The blank frame 1 of start-up must never land on top of the loaded file: creating the
     // other windows can let this timer fire before the 30 ms one has even started.
     StoreStartupFrame();
     // The settings are read again before the file, as the settings window's creation does.
-    if (Forms.Form9)
-        Forms.Form9->FormCreate();
-    else
-        LoadProgramSettings();
+    Forms.Form9->FormCreate();
     const auto arguments = ui::CommandLineArguments();
     if (!arguments.empty()) LoadRecordFile(std::filesystem::path(arguments.front()));
 }
@@ -370,6 +386,9 @@ void TForm1::ArrangeMainWindow() {
 }
 
 void TForm1::EnableIdleControls(bool stopped) {
+    // The stopped state has no capture behind it: answering the unsaved question while
+    // reading (closing the program) must not leave the thread running.
+    if (stopped && CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
     readingStopped_ = stopped;
     comboBox1_.SetEnabled(stopped);
     for (const char* name : {"N1", "N19", "N13", "N12", "N6"})
@@ -479,12 +498,10 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
     EnableIdleControls(true);
     for (int k = 1; k <= kMaxFrames; ++k) Record[k].DataBytes.fill(0);
     std::filesystem::path path = given;
-    auto& open = Get<ui::OpenDialog>("OpenDialog1");
     if (path.empty()) {
+        auto& open = Get<ui::OpenDialog>("OpenDialog1");
         open.SetFileName({});
         path = open.Execute().value_or(std::filesystem::path());
-    } else {
-        open.SetFileName(path);
     }
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(path, error)) return false;
@@ -492,11 +509,15 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
     const RecordFileResult read = ReadRecordFile(path, UserLocale.Time);
     if (read.Status == ReadStatus::UnknownFormat) {
         edit1_.SetText(read.ErrorText);
-        return false;
+    } else {
+        if (read.Status != ReadStatus::Ok) throw std::runtime_error(read.ErrorText);
+        ShowRecordFile(read.Content, path);
     }
-    if (read.Status != ReadStatus::Ok) throw std::runtime_error(read.ErrorText);
+    ShowRecordExtras();
+    return read.Status == ReadStatus::Ok;
+}
 
-    const RecordFileContent& content = read.Content;
+void TForm1::ShowRecordFile(const RecordFileContent& content, const std::filesystem::path& path) {
     const int n = static_cast<int>(content.Frames.size());
     CommitFrames(content, Record);
     for (int r = 0; r < 3; ++r) {
@@ -525,18 +546,24 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
         scrollBar1_.SetPosition(n / 2);
     FrameCount = n + 1;
     edit1_.SetText("Data from: " + FileNameText(path));
+}
 
+void TForm1::ShowRecordExtras() {
+    TForm6* car = Forms.Form6;
     if (car && car->Memo1().LineCount() > 0) {
         car->Show();
         car->Get<ui::Button>("Button1").SetFocus();
     }
-    const auto& first = Get<ui::ListView>("ListView3");
-    if (first.ItemCount() > 0 && !first.ItemCaption(0).empty()) {
-        n13_.SetChecked(true);
-        ui::ProcessMessages();
-        ArrangeMainWindow();
+    for (int r = 0; r < 3; ++r) {
+        const auto& list = Get<ui::ListView>(Numbered("ListView", 3 + r));
+        if (list.ItemCount() == 0) continue;
+        if (!list.ItemCaption(0).empty()) {
+            n13_.SetChecked(true);
+            ui::ProcessMessages();
+            ArrangeMainWindow();
+        }
+        break;
     }
-    return true;
 }
 
 void TForm1::SaveRecordAs() {

@@ -7,6 +7,7 @@
 
 #include "monitor/core/frame_decoder.h"
 #include "monitor/core/parameter_rows.h"
+#include "monitor/core/record_file.h"
 #include "monitor/win/capture_port.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -41,6 +42,8 @@ public:
     void Button5Click();  // Del. frame
     void Button6Click();  // playback
     void ScrollBar1Change();
+    void N8Click();  // charts
+    void N9Click();  // help
     void Timer1Timer();  // the frame store
     void Timer2Timer();  // command-line open
     // The blank frame 1 of start-up, stored once, before any file.
@@ -72,6 +75,11 @@ private:
     void BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse);
     void ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse);
     void SetPlaybackCaption(const char* caption);
+    // What a good read puts in the windows.
+    void ShowRecordFile(const RecordFileContent& content, const std::filesystem::path& path);
+    // After any read that got past the file's first line: the car window for an additional
+    // description, the reference columns when there are references.
+    void ShowRecordExtras();
 
     ui::ComboBox& comboBox1_;
     ui::Button& button1_;

@@ -37,14 +37,14 @@ std::vector<Design> BuildComponents() {
     for (int r = 0; r < 3; ++r) {
         d.push_back({.kind = Kind::ListView, .name = "ListView" + std::to_string(3 + r),
                      .left = 331 + 96 * r, .top = 24, .width = 97, .height = 481,
-                     .visible = false, .gridLines = true, .columns = {Column{"Value", 90}}});
+                     .visible = false, .columns = {Column{"Value", 90}}});
         d.push_back({.kind = Kind::Button, .name = "Button" + std::to_string(2 + r),
                      .left = 341 + 96 * r, .top = 0, .width = 80, .height = 24,
                      .caption = "№" + std::to_string(1 + r), .hint = kReferenceHint,
                      .font = kBold, .visible = false});
     }
     d.push_back({.kind = Kind::ListView, .name = "ListView6", .left = 331, .top = 24,
-                 .width = 97, .height = 481, .visible = false, .gridLines = true,
+                 .width = 97, .height = 481, .visible = false,
                  .columns = {Column{"Value", 90}}});
     d.push_back({.kind = Kind::Label, .name = "Label1", .left = 350, .top = 0,
                  .caption = "Bytes", .font = kBold, .visible = false});

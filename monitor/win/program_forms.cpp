@@ -5,7 +5,6 @@
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
 #include "ui/application.h"
-#include "ui/range_control.h"
 #include "ui/status_bar.h"
 
 namespace velmorant {
@@ -52,8 +51,7 @@ TForm1& CreateProgramForms() {
     // The creation's own reading ran before anyone listened.
     settings.OnSettingsRead(true);
     settings.OnSettingsChanged = [&main] {
-        if (IsWindowVisible(main.Handle()))
-            main.MemoDraw(main.Get<ui::ScrollBar>("ScrollBar1").Position());
+        if (IsWindowVisible(main.Handle())) main.ScrollBar1Change();
     };
     settings.StartupDone = [&main] { return main.StartupDone(); };
     settings.SaveSettings = [&main] { main.SaveSettings(); };

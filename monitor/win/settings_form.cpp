@@ -8,6 +8,7 @@
 #include "monitor/win/program_state.h"
 #include "monitor/win/settings_form_design.h"
 #include "ui/dialogs.h"
+#include "ui/error_box.h"
 
 namespace velmorant {
 
@@ -180,7 +181,9 @@ void TForm9::FormClose(ui::CloseAction& action) {
         action = ui::CloseAction::None;
     }
 
-    if (StartupDone && StartupDone() && SaveSettings) SaveSettings();
+    // A file that cannot be written is reported; the window still closes, or it could never
+    // be closed while the folder is read-only.
+    if (StartupDone && StartupDone() && SaveSettings) ui::Guarded(SaveSettings);
 }
 
 void TForm9::FormDeactivate() {

@@ -8,7 +8,6 @@
 
 #include "monitor/core/frame_store.h"
 #include "monitor/core/ini_file.h"
-#include "monitor/core/record_file_writer.h"
 #include "monitor/core/settings_file.h"
 #include "monitor/win/main_form.h"
 #include "monitor/win/about_form.h"
@@ -16,6 +15,7 @@
 #include "monitor/win/program_forms.h"
 #include "monitor/win/program_state.h"
 #include "tests/support/ecu_stream.h"
+#include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
 #include "ui/program_environment.h"
@@ -66,16 +66,8 @@ protected:
     }
     // A file of `n` frames whose engine-speed byte is the frame number.
     std::filesystem::path WriteRecording(int n) {
-        std::vector<RecordedFrame> frames(static_cast<std::size_t>(n));
-        for (int k = 0; k < n; ++k) frames[k].DataBytes[3] = static_cast<std::uint8_t>(k + 1);
-        frames[0].IdentBits[11] = 1;
-        RecordFileSections sections;
-        sections.ReasonsForDiagnostics = std::vector<std::string>{"Проверка"};
-        sections.AdditionalDescription = std::vector<std::string>{"Холостой ход", ""};
-        sections.Car = CarDescription{"Моя машина", "5S-FE", "A140E", "1997", "117500",
-                                      "Рядный", "4", "АКПП", "Передний"};
         auto path = std::filesystem::temp_directory_path() / "velmorant_main_form.vmr";
-        EXPECT_TRUE(WriteRecordFile(path, frames, sections, {}).Ok());
+        WriteTestRecording(path, n);
         return path;
     }
 
@@ -259,24 +251,4 @@ TEST_F(MainFormTest, HelpMenuShowsTheAboutAndHelpWindows) {
     EXPECT_TRUE(form->ReadingStopped());
     Forms.Form4 = nullptr;
     Forms.Form5 = nullptr;
-}
-
-TEST_F(MainFormTest, CommandLineFileIsNeverFollowedByTheStartupFrame) {
-    struct Environment : ui::ProgramEnvironment {
-        std::filesystem::path file;
-        std::filesystem::path ExecutablePath() override {
-            wchar_t path[MAX_PATH];
-            GetModuleFileNameW(nullptr, path, MAX_PATH);
-            return path;
-        }
-        std::vector<std::wstring> Arguments() override { return {file.wstring()}; }
-    } environment;
-    environment.file = WriteRecording(12);
-    ui::SetProgramEnvironment(&environment);
-    form->Timer2Timer();
-    form->StoreStartupFrame();  // the 30 ms timer firing late
-    ui::SetProgramEnvironment(nullptr);
-    EXPECT_EQ(Position().Max(), 12);
-    EXPECT_EQ(FrameCount.load(), 13);
-    EXPECT_EQ(Status(), "Data from: velmorant_main_form.vmr");
 }

@@ -134,8 +134,9 @@ TEST_F(SettingsFormTest, CreatedWindowHasItsBoxesInTheirPanelsAndShowsTheDefault
         EXPECT_EQ(box.Caption(), r.caption);
         EXPECT_EQ(box.Enabled(), r.enabled);
         EXPECT_EQ(GetParent(box.Handle()), form->Get<ui::WinControl>(r.parent).Handle());
-        if (previous && std::string(previous->parent) == r.parent)
+        if (previous && std::string(previous->parent) == r.parent) {
             EXPECT_GT(box.Top(), Box(previous->box).Top());
+        }
         previous = &r;
     }
     EXPECT_EQ(GetParent(form->Get<ui::WinControl>("Panel2").Handle()),

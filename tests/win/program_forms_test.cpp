@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "monitor/core/ini_file.h"
+#include "monitor/core/settings_file.h"
+#include "monitor/win/main_form.h"
+#include "monitor/win/program_forms.h"
+#include "monitor/win/program_state.h"
+#include "tests/win/recording_support.h"
+#include "tests/win/scripted_line.h"
+#include "ui/application.h"
+#include "ui/program_environment.h"
+#include "ui/range_control.h"
+#include "ui/timer.h"
+#include "ui/scripted_dialogs.h"
+
+using namespace velmorant;
+
+namespace {
+
+// The program runs from a folder of its own, so its settings file is the test's.
+struct TestEnvironment : ui::ProgramEnvironment {
+    std::filesystem::path folder;
+    std::vector<std::wstring> arguments;
+    std::filesystem::path ExecutablePath() override { return folder / "Velmorant.exe"; }
+    std::vector<std::wstring> Arguments() override { return arguments; }
+};
+
+// Every window of the program, created as the program entry creates them.
+class ProgramFormsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        env.folder = std::filesystem::temp_directory_path() / "velmorant_program_forms_test";
+        std::filesystem::remove_all(env.folder);
+        std::filesystem::create_directories(env.folder);
+        ui::SetProgramEnvironment(&env);
+        SetSerialApi(&line);
+        ProgramSettings = Settings{};
+    }
+    void TearDown() override {
+        ui::App().DestroyForms();
+        Forms = {};
+        SetSerialApi(nullptr);
+        ui::SetProgramEnvironment(nullptr);
+        std::filesystem::remove_all(env.folder);
+        ProgramSettings = Settings{};
+        RecordUnsaved = false;
+    }
+    std::filesystem::path SettingsFile() { return SettingsPathOf(env.ExecutablePath()); }
+    TForm1& Create() { return *(main = &CreateProgramForms()); }
+
+    // Left and top of the numbered windows, and of the driving-parameters window as 10.
+    std::vector<std::pair<int, POINT>> Places() {
+        std::vector<std::pair<int, POINT>> places;
+        for (const auto& [n, form] : NumberedWindows(*main))
+            places.push_back({n, POINT{form->Left(), form->Top()}});
+        places.push_back({10, POINT{Forms.Form10->Left(), Forms.Form10->Top()}});
+        return places;
+    }
+    void ExpectPlaces(const Settings& stored) {
+        const auto places = Places();
+        ASSERT_EQ(places.size(), 9u);
+        for (const auto& [n, place] : places) {
+            const WindowPosition want = stored.FormPos[n == 10 ? 7 : n];
+            EXPECT_EQ(place.x, want.X) << "window " << n;
+            EXPECT_EQ(place.y, want.Y) << "window " << n;
+        }
+    }
+
+    TestEnvironment env;
+    test::ScriptedLine line;
+    ui::ScriptedDialogs dialogs;
+    TForm1* main = nullptr;
+};
+
+Settings PlacedSettings() {
+    Settings s;
+    int k = 1;
+    for (int n : kFormPosWindows) {
+        s.FormPos[n] = {20 * k, 10 * k + 3};
+        ++k;
+    }
+    return s;
+}
+
+}  // namespace
+
+TEST_F(ProgramFormsTest, EveryWindowInItsOrderAndTheSettingsWindowLast) {
+    Create();
+    const std::vector<int> numbers = [&] {
+        std::vector<int> v;
+        for (const auto& [n, form] : NumberedWindows(*main)) v.push_back(n);
+        return v;
+    }();
+    EXPECT_EQ(numbers, (std::vector<int>{1, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(ui::App().MainForm(), main);
+    for (const auto& [n, form] : NumberedWindows(*main))
+        EXPECT_FALSE(IsWindowVisible(form->Handle())) << "window " << n;
+}
+
+// Without a settings file every window goes to the top left of the screen, the
+// driving-parameters window with the large display; the car window shows the defaults.
+TEST_F(ProgramFormsTest, WithoutAFileEveryWindowIsAtTheTopLeft) {
+    Create();
+    ExpectPlaces(Settings{});
+    EXPECT_EQ(Forms.Form6->Koment(), KomentSettings{});
+}
+
+// The stored places are applied at creation and again at every reading: showing the settings
+// window moves windows that were moved since back, but leaves the car texts alone.
+TEST_F(ProgramFormsTest, StoredPlacesAreTakenAtCreationAndAtEveryReading) {
+    Settings stored = PlacedSettings();
+    stored.Koment.Marka = "Другая машина";
+    WriteSettings(SettingsFile(), stored, false);
+    Create();
+    ExpectPlaces(stored);
+    EXPECT_EQ(Forms.Form6->Koment().Marka, "Другая машина");
+
+    main->SetLeft(400);
+    Forms.Form7->SetTop(333);
+    Forms.Form10->SetLeft(1);
+    Forms.Form6->ApplyKoment(KomentSettings{});
+    Forms.Form9->Show();
+    ExpectPlaces(stored);
+    EXPECT_EQ(Forms.Form6->Koment().Marka, KomentSettings{}.Marka);
+    Forms.Form9->Hide();
+}
+
+// A file older than the current format loses its places: every window goes to the top left.
+TEST_F(ProgramFormsTest, AnOldFileLosesItsPlaces) {
+    WriteSettings(SettingsFile(), PlacedSettings(), false);
+    IniFile ini = IniFile::Load(SettingsFile());
+    ini.WriteString("Main", "Version", "7000");
+    ini.Save(SettingsFile());
+    Create();
+    ExpectPlaces(Settings{});
+    EXPECT_EQ(IniFile::Load(SettingsFile()).Text().find("[FormPos]"), std::string::npos);
+}
+
+// The places written are where the windows stand; a write after start-up leaves the section
+// of the windows open at exit as the exit wrote it.
+TEST_F(ProgramFormsTest, WritesKeepThePlacesAndOnlyTheExitWritesTheOpenWindows) {
+    Create();
+    const Settings stored = PlacedSettings();
+    PlaceWindows(*main, stored);
+    main->FormClose();  // the exit: help window hidden
+    EXPECT_FALSE(ReadSettings(SettingsFile()).Metodika);
+    EXPECT_EQ(ReadSettings(SettingsFile()).FormPos, stored.FormPos);
+
+    Forms.Form4->Show();
+    main->Timer6Timer();  // start-up done from here on
+    ASSERT_TRUE(main->StartupDone());
+    main->SaveSettings();
+    EXPECT_FALSE(ReadSettings(SettingsFile()).Metodika);
+}
+
+// The file named on the command line is opened after the settings are read again with the
+// car defaults, and the blank start-up frame never lands on top of it, whichever of the two
+// timers fires first. Until the settings window exists the file waits.
+TEST_F(ProgramFormsTest, CommandLineFileComesAfterTheSettingsAndTheStartupFrame) {
+    const auto file = env.folder / "recording.vmr";
+    test::WriteTestRecording(file, 12);
+    env.arguments = {file.wstring()};
+    Settings stored = PlacedSettings();
+    WriteSettings(SettingsFile(), stored, false);
+    Create();
+    auto& timer2 = main->Get<ui::Timer>("Timer2");
+    EXPECT_TRUE(timer2.Enabled());
+
+    TForm9* settings = Forms.Form9;
+    Forms.Form9 = nullptr;
+    main->Timer2Timer();
+    EXPECT_TRUE(timer2.Enabled());
+    EXPECT_EQ(main->Get<ui::ScrollBar>("ScrollBar1").Max(), 1);
+    Forms.Form9 = settings;
+
+    main->SetLeft(500);
+    main->Timer2Timer();
+    main->StoreStartupFrame();  // the 30 ms timer firing late
+    EXPECT_FALSE(timer2.Enabled());
+    EXPECT_EQ(main->Left(), stored.FormPos[1].X);
+    EXPECT_EQ(main->Get<ui::ScrollBar>("ScrollBar1").Max(), 12);
+    EXPECT_EQ(FrameCount.load(), 13);
+    EXPECT_EQ(main->Get<ui::Edit>("Edit1").Text(), "Data from: recording.vmr");
+    EXPECT_EQ(Forms.Form6->Car()[0], "Моя машина");  // the file's, after the defaults
+}
+
+// The start-up step reopens the charts and help windows that were open at the last exit.
+TEST_F(ProgramFormsTest, StartupReopensTheWindowsOpenAtTheLastExit) {
+    struct Case { bool graphs, metodika; };
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}}) {
+        Settings stored;
+        stored.Graphs = c.graphs;
+        stored.Metodika = c.metodika;
+        WriteSettings(SettingsFile(), stored, true);
+        Create();
+        main->Show();
+        main->Timer6Timer();
+        EXPECT_EQ(IsWindowVisible(Forms.Form3->Handle()) != 0, c.graphs);
+        EXPECT_EQ(IsWindowVisible(Forms.Form4->Handle()) != 0, c.metodika);
+        EXPECT_TRUE(main->StartupDone());
+        main->FormClose();
+        ui::App().DestroyForms();
+        Forms = {};
+    }
+}
