@@ -21,6 +21,8 @@
 #include "ui/program_environment.h"
 #include "ui/error_box.h"
 #include "ui/scripted_dialogs.h"
+#include "ui/image.h"
+#include "ui/timer.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -41,7 +43,7 @@ protected:
         form->Timer1Timer();  // the blank frame 1 of start-up
     }
     void TearDown() override {
-        if (!form->ReadingStopped()) CloseCapturePort(CaptureRec);
+        if (CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
         RecordUnsaved = false;
         Forms.Form6 = nullptr;
         car.reset();
@@ -55,6 +57,15 @@ protected:
     std::string Value(int row) { return Get<ui::ListView>("ListView2").ItemCaption(row); }
     std::string Status() { return Get<ui::Edit>("Edit1").Text(); }
     ui::ScrollBar& Position() { return Get<ui::ScrollBar>("ScrollBar1"); }
+    // The lamp's colour, read where the lamp bitmaps differ.
+    ui::Colour Lamp() { return Get<ui::Image>("Image1").Picture().Pixel(10, 12); }
+    // Starts a reading of `count` frames whose engine-speed byte counts from 40.
+    void Read(int count) {
+        std::vector<EcuFrame> frames(static_cast<std::size_t>(count));
+        for (int k = 0; k < count; ++k) frames[k].bytes[3] = static_cast<std::uint8_t>(40 + k);
+        line.events = SynthesizeStream(frames, {});
+        Get<ui::Button>("Button1").Click();
+    }
 
     template <class Done>
     void Pump(Done done, DWORD ms = 5000) {
@@ -91,10 +102,8 @@ TEST_F(MainFormTest, StartUpListsPortsAndShowsTheBlankFrame) {
 }
 
 TEST_F(MainFormTest, ReadingShowsEachFrameThenStops) {
-    std::vector<EcuFrame> frames(3);
-    for (int k = 0; k < 3; ++k) frames[k].bytes[3] = static_cast<std::uint8_t>(40 + k);
-    line.events = SynthesizeStream(frames, {});
-    Get<ui::Button>("Button1").Click();
+    EXPECT_EQ(Lamp(), ui::kGrey);
+    Read(3);
     EXPECT_EQ(Status(), "Reading...");
     EXPECT_EQ(Get<ui::Button>("Button1").Caption(), "Stop");
     EXPECT_FALSE(Get<ui::Button>("Button5").Enabled());
@@ -103,10 +112,69 @@ TEST_F(MainFormTest, ReadingShowsEachFrameThenStops) {
     EXPECT_EQ(Value(4), "1050 rpm");  // 42 * 25
     EXPECT_EQ(Value(26), "3 / 3");
     EXPECT_EQ(FrameCount.load(), 4);
+    EXPECT_EQ(Lamp(), ui::kLime);
     Get<ui::Button>("Button1").Click();
     EXPECT_EQ(Status(), "Reading stopped...");
     EXPECT_TRUE(form->ReadingStopped());
+    EXPECT_FALSE(CapturePortOpen(CaptureRec));
     EXPECT_EQ(Get<ui::Button>("Button1").Caption(), "Read");
+    // The lamp goes out 600 ms after the stop, not at once.
+    Pump([] { return false; }, 400);
+    EXPECT_EQ(Lamp(), ui::kLime);
+    Pump([&] { return Lamp() == ui::kGrey; }, 1000);
+    EXPECT_EQ(Lamp(), ui::kGrey);
+}
+
+// Frame 2000 ends the reading and offers the record for saving; a frame still queued after
+// it is dropped.
+TEST_F(MainFormTest, FrameTwoThousandStopsTheReadingAndOffersSaveAs) {
+    Read(3);
+    car->Memo2().SetLines({"Проверка"});
+    FrameCount = 1999;
+    Pump([&] { return !dialogs.fileRequests.empty(); });
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    Pump([] { return false; }, 200);
+    EXPECT_EQ(Position().Max(), 2000);
+    EXPECT_EQ(Value(4), "1025 rpm");  // 41 * 25: the second frame, stored as 2000
+    EXPECT_EQ(FrameCount.load(), 2001);
+    EXPECT_TRUE(form->ReadingStopped());
+    EXPECT_FALSE(CapturePortOpen(CaptureRec));
+    EXPECT_EQ(Get<ui::Button>("Button1").Caption(), "Read");
+    EXPECT_TRUE(Get<ui::Button>("Button5").Enabled());
+}
+
+// Playback steps a frame at a time to the last one and stops there; at the last frame the
+// button only says so, and a reading started meanwhile ends it at its next step.
+TEST_F(MainFormTest, PlaybackRunsToTheLastFrame) {
+    ASSERT_TRUE(form->LoadRecordFile(WriteRecording(4)));
+    auto& play = Get<ui::Button>("Button6");
+    auto& timer = Get<ui::Timer>("Timer4");
+    play.Click();
+    EXPECT_EQ(Status(), "Playback of data");
+    EXPECT_EQ(play.Caption(), "||");
+    EXPECT_TRUE(timer.Enabled());
+    form->Timer4Timer();
+    form->Timer4Timer();
+    EXPECT_EQ(Position().Position(), 4);
+    EXPECT_EQ(Value(4), "100 rpm");
+    form->Timer4Timer();
+    EXPECT_EQ(Status(), "Playback is finished");
+    EXPECT_EQ(play.Caption(), ">");
+    EXPECT_FALSE(timer.Enabled());
+    play.Click();
+    EXPECT_EQ(Status(), "Playback is finished");
+    EXPECT_FALSE(timer.Enabled());
+
+    Position().SetPosition(1);
+    play.Click();
+    play.Click();
+    EXPECT_EQ(Status(), "Playback is stopped");
+    EXPECT_FALSE(timer.Enabled());
+    play.Click();
+    Read(0);
+    form->Timer4Timer();
+    EXPECT_EQ(Status(), "Playback is finished");
+    EXPECT_FALSE(timer.Enabled());
 }
 
 TEST_F(MainFormTest, PortNumberCases) {
@@ -209,6 +277,92 @@ TEST_F(MainFormTest, ForgedEdgeListIsIgnoredAndBadFrameStoresNothing) {
     Pump([] { return false; }, 300);
     EXPECT_EQ(FrameCount.load(), 1);
     EXPECT_EQ(Position().Max(), 1);
+    EXPECT_EQ(Lamp(), ui::kRed);
+}
+
+// A reference button copies the current values into its column (left), empties it (right)
+// or does nothing (middle); a file that brings references shows the three columns.
+TEST_F(MainFormTest, ReferenceColumnsAndTheirFile) {
+    ASSERT_TRUE(form->LoadRecordFile(WriteRecording(6)));
+    auto& list = Get<ui::ListView>("ListView4");
+    auto& button = Get<ui::Button>("Button3");
+    button.OnMouseDown(ui::MouseButton::Left, 1, 1);
+    ASSERT_EQ(list.ItemCount(), 28);
+    EXPECT_EQ(list.ItemCaption(4), Value(4));
+    button.OnMouseDown(ui::MouseButton::Middle, 1, 1);
+    EXPECT_EQ(list.ItemCount(), 28);
+    button.OnMouseDown(ui::MouseButton::Right, 1, 1);
+    EXPECT_EQ(list.ItemCount(), 0);
+    button.OnMouseDown(ui::MouseButton::Left, 1, 1);
+    const std::string copied = list.ItemCaption(4);
+
+    const auto saved = std::filesystem::temp_directory_path() / "velmorant_references.vmr";
+    dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
+    form->SaveRecordAs();
+    ASSERT_FALSE(Get<ui::MenuItem>("N13").Checked());
+    ASSERT_TRUE(form->LoadRecordFile(saved));
+    EXPECT_EQ(Get<ui::ListView>("ListView3").ItemCount(), 25);
+    EXPECT_EQ(Get<ui::ListView>("ListView3").ItemCaption(0), "");
+    EXPECT_EQ(list.ItemCount(), 25);
+    EXPECT_EQ(list.ItemCaption(4), copied);
+    // Row 0 of the first column decides: it is empty here, so the columns stay hidden.
+    EXPECT_FALSE(Get<ui::MenuItem>("N13").Checked());
+
+    Get<ui::Button>("Button2").OnMouseDown(ui::MouseButton::Left, 1, 1);
+    dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
+    form->SaveRecordAs();
+    ASSERT_TRUE(form->LoadRecordFile(saved));
+    EXPECT_TRUE(Get<ui::MenuItem>("N13").Checked());
+    EXPECT_TRUE(Get<ui::ListView>("ListView3").Visible());
+    EXPECT_EQ(form->Width(), 627);
+}
+
+// A file of another kind leaves the record but for its data bytes; the step after a read
+// still shows the car window for the description the record had.
+TEST_F(MainFormTest, UnknownFileFormatKeepsTheRecord) {
+    ASSERT_TRUE(form->LoadRecordFile(WriteRecording(6)));
+    car->Hide();
+    const auto other = std::filesystem::temp_directory_path() / "velmorant_other.vmr";
+    std::ofstream(other) << "Some other file\n";
+    EXPECT_FALSE(form->LoadRecordFile(other));
+    EXPECT_EQ(Status(), "Unknown file format");
+    EXPECT_EQ(Position().Max(), 6);
+    EXPECT_EQ(Record[4].DataBytes[3], 0);
+    EXPECT_EQ(Get<ui::StatusBar>("StatusBar1").PanelText(0), "velmorant_main_form.vmr");
+    EXPECT_TRUE(IsWindowVisible(car->Handle()));
+}
+
+// Closing for real: Cancel, and Yes with a save that cannot happen, keep the window; No
+// closes it. During a reading the capture ends with the answer that stops it.
+TEST_F(MainFormTest, ClosingAnUnsavedRecord) {
+    struct Case { int answer; bool closes; const char* message; };
+    const Case cases[] = {{IDCANCEL, false, nullptr},
+                          {IDYES, false, "Fill a car description and comments"},
+                          {IDNO, true, nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        form->Show();
+        RecordUnsaved = false;
+        Read(2);
+        Pump([&] { return Position().Max() == 2; });
+        ASSERT_EQ(Position().Max(), 2);
+        ASSERT_TRUE(CapturePortOpen(CaptureRec));
+        RecordUnsaved = true;  // as the thread marks it at the next frame
+        dialogs.boxes.clear();
+        dialogs.answers = {c.answer};
+        form->Close();
+        ASSERT_GE(dialogs.boxes.size(), 1u);
+        EXPECT_EQ(dialogs.boxes[0].text, "Data not saved. Save to file?");
+        if (c.message) {
+            EXPECT_EQ(dialogs.boxes.back().text, c.message);
+        }
+        EXPECT_EQ(IsWindowVisible(form->Handle()) == 0, c.closes);
+        EXPECT_EQ(CapturePortOpen(CaptureRec), !c.closes);
+        EXPECT_EQ(form->ReadingStopped(), c.closes);
+        if (CapturePortOpen(CaptureRec)) Get<ui::Button>("Button1").Click();
+    }
+    EXPECT_EQ(Status(), "Exiting...");
+    EXPECT_EQ(line.openHandles.load(), 0);
 }
 
 TEST_F(MainFormTest, CloseQueryOnAnUnsavedRecord) {

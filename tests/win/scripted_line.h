@@ -28,6 +28,11 @@ public:
     HANDLE CreateFileA(const char* name) override {
         opened.push_back(name);
         if (std::string(name) != "\\\\.\\COM7") return INVALID_HANDLE_VALUE;
+        // Every opening plays the script from its start on a line that waits again.
+        next_ = 0;
+        current_ = {false, 0};
+        pending_ = nullptr;
+        maskCleared_ = false;
         ++openHandles;
         return kFakePort;
     }
