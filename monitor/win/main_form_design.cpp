@@ -60,10 +60,11 @@ std::vector<Design> BuildComponents() {
     d.push_back({.kind = Kind::ScrollBar, .name = "ScrollBar1", .left = 21, .top = 530,
                  .width = 308, .height = 17, .hint = "Position concerning all record",
                  .min = 1, .max = 1, .position = 1, .largeChange = 10});
+    // Two rows of 20 pixels, so the second ends above the status bar.
     for (int n = 1; n <= 10; ++n) {
         const int place = (n - 1) % 5;
         d.push_back({.kind = Kind::Button, .name = "BitBtn" + std::to_string(n),
-                     .left = place * 66, .top = n <= 5 ? 553 : 578, .width = 66, .height = 25,
+                     .left = place * 66, .top = n <= 5 ? 553 : 573, .width = 66, .height = 20,
                      .caption = "0", .hint = kBookmarkHint});
     }
     d.push_back({.kind = Kind::StatusBar, .name = "StatusBar1", .columns = {Column{"", 50}}});

@@ -99,6 +99,11 @@ TEST_F(MainFormTest, StartUpListsPortsAndShowsTheBlankFrame) {
     EXPECT_EQ(Value(1), "0.000 msec");
     EXPECT_EQ(Value(26), "1 / 1");
     EXPECT_EQ(Get<ui::ListView>("ListView1").ItemCount(), 28);
+    EXPECT_EQ(Lamp(), ui::kGrey);
+    // Nothing of the window hides behind the status bar.
+    const auto& status = Get<ui::StatusBar>("StatusBar1");
+    for (const char* name : {"BitBtn6", "BitBtn10", "Edit1", "ScrollBar1"})
+        EXPECT_LE(Get<ui::Control>(name).Bounds().bottom, status.Top()) << name;
 }
 
 TEST_F(MainFormTest, ReadingShowsEachFrameThenStops) {
