@@ -4,6 +4,7 @@
 
 #include "ui/application.h"
 #include "ui/error_box.h"
+#include "ui/label.h"
 #include "ui/menu.h"
 #include "ui/resources.h"
 #include "ui/text.h"
@@ -48,6 +49,10 @@ Form::Form(const FormDesign& design, std::span<const Design> components)
     wantedClientWidth_ = design.clientWidth;
     wantedClientHeight_ = design.clientHeight;
     for (const Design& d : components) AddComponent(d);
+    // Labels lie under the other controls, so that an edit placed in the blanks of a
+    // caption shows (new child windows go under their older siblings).
+    for (const auto& c : components_)
+        if (auto* label = dynamic_cast<Label*>(c.get())) label->SendToBack();
     FitClientSize();
 }
 

@@ -11,6 +11,10 @@ Label::Label(Form& owner, WinControl& parent, const Design& design)
     CreateChild(L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, design);
 }
 
+void Label::SendToBack() {
+    SetWindowPos(Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Label::SetCaption(std::string_view caption) {
     WinControl::SetCaption(caption);
     FitCaption();

@@ -12,6 +12,8 @@ public:
 
     void SetCaption(std::string_view caption) override;
     bool AutoSize() const { return autoSize_; }
+    // Under every sibling: a label takes no focus, so the others' tab order stays as it is.
+    void SendToBack();
 
 protected:
     void ApplyFont() override;

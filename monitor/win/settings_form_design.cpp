@@ -48,28 +48,29 @@ std::vector<Design> BuildComponents() {
     d.push_back({.kind = Kind::GroupBox, .name = "GroupBox1", .left = 8, .top = 4, .width = 454,
                  .height = 318, .caption = "Settings measurement units"});
     const std::vector<ChoicePanel> panels = {
-        {"Panel1", "Standard for engines", 8, 20,
+        {"Panel1", "Standard for engines", 6, 20,
          {{"CheckBox6", "(4,5,7)A-FE; (3,4,5)S-FE; 4A-GE"},
           {"CheckBox7", "1G-GTE"},
           {"CheckBox8", "1JZ-GTE"},
           {"CheckBox17", "My settings"}}},
-        {"Panel2", "Измеритель на впуске", 230, 20,
+        {"Panel2", "Измеритель на впуске", 256, 20,
          {{"CheckBox9", "MAP, kPa"},
           {"CheckBox10", "MAP, mm.merc.col."},
           {"CheckBox12", "MAP-Turbo, kPa"},
           {"CheckBox2", "MAP-Turbo, mm.merc.col."},
           {"CheckBox11", "MAF, gr/sec"},
           {"CheckBox13", "VAF, V"}}},
-        {"Panel3", "IAC Valve duty ratio", 8, 136, {{"CheckBox1", "% from 255"}, {"CheckBox3", "Step"}}},
-        {"Panel4", "Throttle/Pedal position", 230, 172,
+        {"Panel3", "IAC Valve duty ratio", 6, 136, {{"CheckBox1", "% from 255"}, {"CheckBox3", "Step"}}},
+        {"Panel4", "Throttle/Pedal position", 256, 172,
          {{"CheckBox18", "Degrees"}, {"CheckBox19", "Percentages (%)"}}},
-        {"Panel5", "Temperature dependence", 8, 208,
+        {"Panel5", "Temperature dependence", 6, 208,
          {{"CheckBox4", "Direct"}, {"CheckBox5", "Inverse"}}},
-        {"Panel6", "Rate correction", 230, 244,
+        {"Panel6", "Rate correction", 256, 244,
          {{"CheckBox20", "Volts (V)"}, {"CheckBox21", "Percentages (%)"}}},
     };
     for (const ChoicePanel& p : panels) {
-        const int width = p.left < 100 ? 214 : 216;
+        // The left column is the wider: it holds the longest caption, the first preset's.
+        const int width = p.left < 100 ? 246 : 192;
         const int height = 26 + kBoxStep * static_cast<int>(p.boxes.size());
         d.push_back({.kind = Kind::Panel, .name = p.name, .parent = "GroupBox1", .left = p.left,
                      .top = p.top, .width = width, .height = height,
@@ -93,14 +94,14 @@ std::vector<Design> BuildComponents() {
                  .width = 454, .height = 100, .caption = "Additional settings"});
     addLabel("GroupBox3", 10, 18, "For calculation of approximately fuel flow rate", kBold);
     addLabel("GroupBox3", 10, 40, "Performance of injector          gr/15sec");
-    d.push_back({.kind = Kind::Edit, .name = "Edit1", .parent = "GroupBox3", .left = 183,
-                 .top = 36, .width = 64, .height = 20, .caption = "55"});
+    d.push_back({.kind = Kind::Edit, .name = "Edit1", .parent = "GroupBox3", .left = 176,
+                 .top = 36, .width = 60, .height = 20, .caption = "55"});
     addLabel("GroupBox3", 10, 62, "Number of injectors");
-    d.push_back({.kind = Kind::Edit, .name = "Edit2", .parent = "GroupBox3", .left = 183,
-                 .top = 58, .width = 64, .height = 20, .caption = "4"});
+    d.push_back({.kind = Kind::Edit, .name = "Edit2", .parent = "GroupBox3", .left = 176,
+                 .top = 58, .width = 60, .height = 20, .caption = "4"});
     addLabel("GroupBox3", 10, 80, "Injectors is working     time per 2 turnovers of Crankshaft");
-    d.push_back({.kind = Kind::Edit, .name = "Edit3", .parent = "GroupBox3", .left = 158,
-                 .top = 77, .width = 34, .height = 20, .caption = "1"});
+    d.push_back({.kind = Kind::Edit, .name = "Edit3", .parent = "GroupBox3", .left = 153,
+                 .top = 77, .width = 30, .height = 20, .caption = "1"});
 
     d.push_back({.kind = Kind::GroupBox, .name = "GroupBox4", .left = 8, .top = 518,
                  .width = 454, .height = 38, .caption = "Launch"});

@@ -145,6 +145,14 @@ TEST_F(SettingsFormTest, CreatedWindowHasItsBoxesInTheirPanelsAndShowsTheDefault
     EXPECT_EQ(form->Get<ui::Button>("Button1").Caption(), "OK");
     EXPECT_TRUE(form->Get<ui::Button>("Button1").GetFont().bold);
 
+    // The injector edits stand in the blanks of their labels, above them.
+    HWND group = form->Get<ui::GroupBox>("GroupBox3").Handle();
+    for (int n = 1; n <= 3; ++n) {
+        const RECT r = Edit(n).Bounds();
+        const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        HWND top = ChildWindowFromPointEx(group, centre, CWP_ALL);
+        EXPECT_EQ(top, Edit(n).Handle()) << "Edit" << n;
+    }
     EXPECT_EQ(Ticked(), (std::set<int>{6, 9, 1, 4, 18, 20, 16}));
     EXPECT_EQ(Edit(1).Text(), "55");
     EXPECT_EQ(Edit(2).Text(), "4");
