@@ -411,3 +411,45 @@ TEST_F(MainFormTest, HelpMenuShowsTheAboutAndHelpWindows) {
     Forms.Form4 = nullptr;
     Forms.Form5 = nullptr;
 }
+
+// Esc closes the program only once the start-up step has run.
+TEST_F(MainFormTest, EscClosesOnlyAfterStartUp) {
+    char key = 27;
+    form->FormKeyPress(key);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    form->Timer6Timer();
+    key = 27;
+    form->FormKeyPress(key);
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+}
+
+// With "Only one copy" on, a copy that finds another running says so and closes; with it
+// off, it goes on like the first.
+TEST_F(MainFormTest, SecondCopy) {
+    HANDLE first = CreateMutexA(nullptr, FALSE, "Velmorant");
+    ASSERT_NE(first, nullptr);
+    for (bool onlyOne : {false, true}) {
+        SCOPED_TRACE(onlyOne);
+        ProgramSettings.ManyInstances = onlyOne;
+        form->Show();
+        dialogs.boxes.clear();
+        form->Timer6Timer();
+        EXPECT_EQ(form->StartupDone(), !onlyOne);
+        EXPECT_EQ(IsWindowVisible(form->Handle()) != 0, !onlyOne);
+        if (onlyOne) {
+            ASSERT_EQ(dialogs.boxes.size(), 1u);
+            EXPECT_EQ(dialogs.boxes[0].text,
+                      "Are you authorized to open only to one copy of the program. Program "
+                      "already has been started!");
+            EXPECT_EQ(dialogs.boxes[0].caption, "Warning!");
+            EXPECT_EQ(dialogs.boxes[0].flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+        } else {
+            EXPECT_TRUE(dialogs.boxes.empty());
+            form->FormClose();  // gives back its own hold of the mutex
+            form = std::make_unique<TForm1>();
+            form->Create();
+        }
+    }
+    ProgramSettings.ManyInstances = false;
+    CloseHandle(first);
+}
