@@ -13,8 +13,8 @@
 #include "monitor/win/program_state.h"
 #include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
+#include "tests/win/program_folder.h"
 #include "ui/application.h"
-#include "ui/program_environment.h"
 #include "ui/range_control.h"
 #include "ui/timer.h"
 #include "ui/scripted_dialogs.h"
@@ -23,22 +23,10 @@ using namespace velmorant;
 
 namespace {
 
-// The program runs from a folder of its own, so its settings file is the test's.
-struct TestEnvironment : ui::ProgramEnvironment {
-    std::filesystem::path folder;
-    std::vector<std::wstring> arguments;
-    std::filesystem::path ExecutablePath() override { return folder / "Velmorant.exe"; }
-    std::vector<std::wstring> Arguments() override { return arguments; }
-};
-
 // Every window of the program, created as the program entry creates them.
 class ProgramFormsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        env.folder = std::filesystem::temp_directory_path() / "velmorant_program_forms_test";
-        std::filesystem::remove_all(env.folder);
-        std::filesystem::create_directories(env.folder);
-        ui::SetProgramEnvironment(&env);
         SetSerialApi(&line);
         ProgramSettings = Settings{};
     }
@@ -46,12 +34,10 @@ protected:
         ui::App().DestroyForms();
         Forms = {};
         SetSerialApi(nullptr);
-        ui::SetProgramEnvironment(nullptr);
-        std::filesystem::remove_all(env.folder);
         ProgramSettings = Settings{};
         RecordUnsaved = false;
     }
-    std::filesystem::path SettingsFile() { return SettingsPathOf(env.ExecutablePath()); }
+    std::filesystem::path SettingsFile() { return env.SettingsFile(); }
     TForm1& Create() { return *(main = &CreateProgramForms()); }
 
     // Left and top of the numbered windows, and of the driving-parameters window as 10.
@@ -72,7 +58,7 @@ protected:
         }
     }
 
-    TestEnvironment env;
+    test::ProgramFolder env{"velmorant_program_forms_test"};
     test::ScriptedLine line;
     ui::ScriptedDialogs dialogs;
     TForm1* main = nullptr;

@@ -12,30 +12,17 @@
 #include "monitor/win/capture_port.h"
 #include "monitor/win/program_state.h"
 #include "monitor/win/settings_form.h"
+#include "tests/win/activation_support.h"
+#include "tests/win/program_folder.h"
 #include "ui/application.h"
 #include "ui/label.h"
 #include "ui/panel.h"
-#include "ui/program_environment.h"
 #include "ui/scripted_dialogs.h"
 
 using namespace velmorant;
+using velmorant::test::PumpFor;
 
 namespace {
-
-// The program runs from a folder of its own, so its settings file is the test's.
-struct TestEnvironment : ui::ProgramEnvironment {
-    std::filesystem::path folder;
-    std::filesystem::path ExecutablePath() override { return folder / "Velmorant.exe"; }
-    std::vector<std::wstring> Arguments() override { return {}; }
-};
-
-void PumpFor(int milliseconds) {
-    const DWORD end = GetTickCount() + milliseconds;
-    while (static_cast<int>(end - GetTickCount()) > 0) {
-        ui::ProcessMessages();
-        Sleep(5);
-    }
-}
 
 void ClickBox(ui::CheckBox& box, UINT down = WM_LBUTTONDOWN, UINT up = WM_LBUTTONUP) {
     SendMessageW(box.Handle(), down, 0, MAKELPARAM(4, 4));
@@ -47,10 +34,6 @@ constexpr int kUnitBoxes[] = {1, 2, 3, 4, 5, 9, 10, 11, 12, 13, 18, 19, 20, 21};
 class SettingsFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        env.folder = std::filesystem::temp_directory_path() / "velmorant_settings_form_test";
-        std::filesystem::remove_all(env.folder);
-        std::filesystem::create_directories(env.folder);
-        ui::SetProgramEnvironment(&env);
         ProgramSettings = Settings{};
         form = std::make_unique<TForm9>();
         form->OnSettingsRead = [this](bool carDefaults) { reads.push_back(carDefaults); };
@@ -58,12 +41,10 @@ protected:
     }
     void TearDown() override {
         form.reset();
-        ui::SetProgramEnvironment(nullptr);
-        std::filesystem::remove_all(env.folder);
         ProgramSettings = Settings{};
         Adapter = false;
     }
-    std::filesystem::path SettingsFile() { return SettingsPathOf(env.ExecutablePath()); }
+    std::filesystem::path SettingsFile() { return env.SettingsFile(); }
     ui::CheckBox& Box(int n) { return form->Get<ui::CheckBox>("CheckBox" + std::to_string(n)); }
     ui::Edit& Edit(int n) { return form->Get<ui::Edit>("Edit" + std::to_string(n)); }
     std::set<int> Ticked() {
@@ -76,7 +57,7 @@ protected:
         for (int n : kUnitBoxes) EXPECT_EQ(Box(n).Enabled(), enabled) << "CheckBox" << n;
     }
 
-    TestEnvironment env;
+    test::ProgramFolder env{"velmorant_settings_form_test"};
     std::unique_ptr<TForm9> form;
     std::vector<bool> reads;
 };
