@@ -53,6 +53,11 @@ void StatusBar::SetPanelText(int panel, std::string_view text) {
     SendMessageW(Handle(), SB_SETTEXTW, panel, reinterpret_cast<LPARAM>(Cp1251ToWide(text).c_str()));
 }
 
-void StatusBar::ParentResized() { SendMessageW(Handle(), WM_SIZE, 0, 0); }
+void StatusBar::ParentResized() {
+    SendMessageW(Handle(), WM_SIZE, 0, 0);
+    // The bar repaints only what a wider window uncovers, which would leave the old right
+    // edge of the last panel drawn in the middle of it.
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
 
 }  // namespace ui

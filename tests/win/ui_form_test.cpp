@@ -197,6 +197,15 @@ TEST_F(FormTest, StatusBarPanelsReadBackThroughWin32) {
     GetClientRect(form->Handle(), &client);
     r = PlaceOnParent(bar.Handle());
     EXPECT_EQ(r.bottom, client.bottom);
+
+    // A wider window repaints the whole bar, not only what it uncovers: the last panel's old
+    // right edge must not stay drawn.
+    form->Show();
+    ui::ProcessMessages();
+    form->SetWidth(form->Width() + 100);
+    RECT invalid{};
+    ASSERT_TRUE(GetUpdateRect(bar.Handle(), &invalid, FALSE));
+    EXPECT_EQ(invalid.left, 0);
 }
 
 // A width set from code is the outer width, and the resize handler runs at once, with the
