@@ -1,5 +1,6 @@
 #include "monitor/win/main_form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "monitor/core/bookmarks.h"
@@ -116,6 +117,8 @@ TForm1::TForm1()
             ArrangeMainWindow();
         };
     }
+    // The bookmark layout of every resize, for the window's first size too.
+    FormResize();
 }
 
 LRESULT TForm1::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -284,8 +287,10 @@ void TForm1::Button1Click() {
 void TForm1::WMEdgeList(WPARAM wParam, LPARAM lParam) {
     auto list = TakeEdgeList(wParam, lParam);
     if (!list) return;
-    const auto result = DecodeEdgeList(list->data(), static_cast<std::size_t>(lParam),
-                                       frameCells_, frameBits_);
+    // The size the message claims, but never more than the block held.
+    const std::size_t bytes =
+        std::min(static_cast<std::size_t>(lParam), list->size() * sizeof(TEdgeRecord));
+    const auto result = DecodeEdgeList(list->data(), bytes, frameCells_, frameBits_);
     if (result == DecodeResult::Ignored) return;
     timer7_.SetEnabled(false);
     SetLedDSR(result == DecodeResult::Good ? 1 : -1);
