@@ -226,7 +226,8 @@ void TForm1::RemoveCloseCommand() {
 
 void TForm1::SaveSettings() {
     Settings s = ProgramSettings;
-    for (const auto& [n, form] : NumberedWindows(*this)) s.FormPos[n] = {form->Left(), form->Top()};
+    for (const auto& [n, form] : NumberedWindows(*this))
+        s.FormPos[n] = {form->Left(), form->Top()};
     if (Forms.Form6) s.Koment = Forms.Form6->Koment();
     // The windows open now are noted, and "ActiveForms" written, only at exit, when the
     // close has undone start-up; a write during the run keeps both as they were.

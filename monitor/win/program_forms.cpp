@@ -62,9 +62,9 @@ TForm1& CreateProgramForms() {
 }
 
 std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main) {
-    const std::pair<int, ui::Form*> all[] = {
-        {1, &main},       {3, Forms.Form3}, {4, Forms.Form4}, {5, Forms.Form5},
-        {6, Forms.Form6}, {7, Forms.Form7}, {8, Forms.Form8}, {9, Forms.Form9}};
+    const std::pair<int, ui::Form*> all[] = {{1, &main},       {3, Forms.Form3}, {4, Forms.Form4},
+                                             {5, Forms.Form5}, {6, Forms.Form6}, {7, Forms.Form7},
+                                             {8, Forms.Form8}, {9, Forms.Form9}};
     std::vector<std::pair<int, ui::Form*>> created;
     for (const auto& window : all)
         if (window.second) created.push_back(window);

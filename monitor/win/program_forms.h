@@ -21,14 +21,14 @@ public:
 
 // The program's windows, created at start in this order after the main window.
 struct ProgramForms {
-    ui::Form* Form3 = nullptr;  // charts
-    ui::Form* Form4 = nullptr;  // help
-    ui::Form* Form5 = nullptr;  // about
-    TForm6* Form6 = nullptr;    // car description
-    ui::Form* Form7 = nullptr;  // large data display
-    ui::Form* Form8 = nullptr;  // cable check
-    ui::Form* Form10 = nullptr; // driving parameters
-    TForm9* Form9 = nullptr;    // settings
+    ui::Form* Form3 = nullptr;   // charts
+    ui::Form* Form4 = nullptr;   // help
+    ui::Form* Form5 = nullptr;   // about
+    TForm6* Form6 = nullptr;     // car description
+    ui::Form* Form7 = nullptr;   // large data display
+    ui::Form* Form8 = nullptr;   // cable check
+    ui::Form* Form10 = nullptr;  // driving parameters
+    TForm9* Form9 = nullptr;     // settings
 };
 extern ProgramForms Forms;
 

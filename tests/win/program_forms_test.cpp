@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "monitor/win/program_forms.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <filesystem>
@@ -9,15 +10,14 @@
 #include "monitor/core/ini_file.h"
 #include "monitor/core/settings_file.h"
 #include "monitor/win/main_form.h"
-#include "monitor/win/program_forms.h"
 #include "monitor/win/program_state.h"
+#include "tests/win/program_folder.h"
 #include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
-#include "tests/win/program_folder.h"
 #include "ui/application.h"
 #include "ui/range_control.h"
-#include "ui/timer.h"
 #include "ui/scripted_dialogs.h"
+#include "ui/timer.h"
 
 using namespace velmorant;
 
@@ -178,7 +178,9 @@ TEST_F(ProgramFormsTest, CommandLineFileComesAfterTheSettingsAndTheStartupFrame)
 
 // The start-up step reopens the charts and help windows that were open at the last exit.
 TEST_F(ProgramFormsTest, StartupReopensTheWindowsOpenAtTheLastExit) {
-    struct Case { bool graphs, metodika; };
+    struct Case {
+        bool graphs, metodika;
+    };
     for (const Case c : {Case{false, false}, Case{true, false}, Case{false, true}}) {
         Settings stored;
         stored.Graphs = c.graphs;

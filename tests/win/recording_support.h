@@ -20,8 +20,8 @@ inline void WriteTestRecording(const std::filesystem::path& path, int n) {
     RecordFileSections sections;
     sections.ReasonsForDiagnostics = std::vector<std::string>{"Проверка"};
     sections.AdditionalDescription = std::vector<std::string>{"Холостой ход", ""};
-    sections.Car = CarDescription{"Моя машина", "5S-FE", "A140E", "1997", "117500",
-                                  "Рядный", "4", "АКПП", "Передний"};
+    sections.Car = CarDescription{"Моя машина", "5S-FE", "A140E", "1997",    "117500",
+                                  "Рядный",     "4",     "АКПП",  "Передний"};
     EXPECT_TRUE(WriteRecordFile(path, frames, sections, {}).Ok());
 }
 
