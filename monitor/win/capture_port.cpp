@@ -1,8 +1,9 @@
 #include "monitor/win/capture_port.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdlib>
-#include <malloc.h>
 #include <cstring>
 #include <string>
 
@@ -48,98 +49,37 @@ bool ProbeComPort(const char* name) {
 }
 
 bool OpenCapturePort(int portNumber, TComPortRec& rec) {
-    SerialApi& api = Serial();
-    // A previous thread on this record has been told to stop; it must be gone before a new
-    // one uses the same edge slots.
-    if (rec.Thread) {
-        WaitForSingleObject(rec.Thread, 2000);
-        CloseHandle(rec.Thread);
-        rec.Thread = nullptr;
-    }
-    rec.Handle = api.CreateFileA(("\\\\.\\COM" + std::to_string(portNumber)).c_str());
-    if (rec.Handle == INVALID_HANDLE_VALUE) return false;
-
-    // Not read from the port: zero but for the line format, so DTR and RTS stay off.
-    std::memset(&rec.Dcb, 0, sizeof rec.Dcb);
-    rec.Dcb.BaudRate = 9600;
-    rec.Dcb.ByteSize = 8;
-    rec.Dcb.Parity = NOPARITY;
-    rec.Dcb.StopBits = ONESTOPBIT;
-    DCB dcb = rec.Dcb;
-    if (!api.SetCommMask(rec.Handle, EV_DSR) || !api.SetupComm(rec.Handle, 0, 0) ||
-        !api.PurgeComm(rec.Handle, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR |
-                                       PURGE_RXCLEAR) ||
-        !api.SetCommState(rec.Handle, &dcb)) {
-        api.CloseHandle(rec.Handle);
-        rec.Handle = INVALID_HANDLE_VALUE;
-        return false;
-    }
-    COMMTIMEOUTS timeouts{MAXDWORD, 0, 0, 0, 0};
-    api.SetCommTimeouts(rec.Handle, &timeouts);
-
-    rec.Stop.store(0);
-    rec.Thread = CreateThread(nullptr, 0, CaptureThread, &rec, 0, nullptr);
-    if (!rec.Thread) {
-        api.CloseHandle(rec.Handle);
-        rec.Handle = INVALID_HANDLE_VALUE;
-        return false;
-    }
-    SetThreadPriority(rec.Thread, THREAD_PRIORITY_TIME_CRITICAL);
-    return true;
+    return OpenWorkerPort(portNumber, rec, CaptureThread);
 }
 
 bool CloseCapturePort(TComPortRec& rec) {
-    SerialApi& api = Serial();
-    rec.Stop.store(1);
-    // Clearing the mask completes the thread's pending wait, so it sees the stop at once.
-    api.SetCommMask(rec.Handle, 0);
-    Sleep(10);
-    api.CloseHandle(rec.Handle);
-    rec.Handle = INVALID_HANDLE_VALUE;
-    return true;
+    return CloseWorkerPort(rec);
 }
 
 bool CapturePortOpen(const TComPortRec& rec) {
-    return rec.Stop.load() == 0 && rec.Handle && rec.Handle != INVALID_HANDLE_VALUE;
+    return WorkerPortOpen(rec);
 }
 
 DWORD WINAPI CaptureThread(LPVOID param) {
     TComPortRec& rec = *static_cast<TComPortRec*>(param);
     SerialApi& api = Serial();
     FrameCutter cutter{std::span<TEdgeRecord, kEdgeSlots>(rec.Edges)};
-    OVERLAPPED ov{};
-    ov.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    CommEventWait wait(rec);
     bool counterReported = false;
 
     while (rec.Stop.load() == 0) {
-        DWORD mask = 0;
-        bool waited = false;
-        if (api.WaitCommEvent(rec.Handle, &mask, &ov)) {
-            waited = true;
-        } else if (GetLastError() == ERROR_IO_PENDING) {
-            if (WaitForSingleObject(ov.hEvent, INFINITE) == WAIT_OBJECT_0) {
-                DWORD bytes = 0;
-                waited = api.GetOverlappedResult(rec.Handle, &ov, &bytes, FALSE) != 0;
-            }
-        }
+        const bool dsrEvent = wait.Next();
         // Read first: the timestamp is what matters, the rest can wait.
         DWORD status = 0;
         LARGE_INTEGER counter{}, frequency{};
-        const bool dsrEvent = waited && (mask & EV_DSR);
         if (dsrEvent) {
             api.GetCommModemStatus(rec.Handle, &status);
             if (!api.QueryPerformanceFrequency(&frequency)) frequency.QuadPart = 0;
             api.QueryPerformanceCounter(&counter);
         }
-        DWORD errors = 0;
-        api.ClearCommError(rec.Handle, &errors, &rec.ComStat);
-        if (rec.Stop.load() != 0) break;
-        if (!dsrEvent) {
-            // A port that fails every wait at once (a pulled adapter) must not starve the
-            // message loop from a time-critical thread.
-            Sleep(1);
-            continue;
-        }
+        const CommEventWait::Pass pass = wait.End(dsrEvent);
+        if (pass == CommEventWait::Pass::Stop) break;
+        if (pass == CommEventWait::Pass::Skip) continue;
         if (frequency.QuadPart == 0 && !counterReported) {
             counterReported = true;
             PostMessageW(CaptureWindow.load(), WM_COUNTERFAILED, 0, 0);
@@ -151,7 +91,6 @@ DWORD WINAPI CaptureThread(LPVOID param) {
             if (cut.setUnsaved) RecordUnsaved.store(true);
         }
     }
-    CloseHandle(ov.hEvent);
     return 0;
 }
 

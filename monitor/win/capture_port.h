@@ -3,12 +3,11 @@
 #include <windows.h>
 
 #include <atomic>
-#include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "monitor/core/edge_record.h"
-#include "monitor/core/frame_cutter.h"
+#include "monitor/win/worker_port.h"
 
 namespace velmorant {
 
@@ -17,22 +16,6 @@ inline constexpr UINT WM_EDGELIST = WM_USER + 0x55;
 // From the capture thread to the main window: the machine has no performance counter.
 inline constexpr UINT WM_COUNTERFAILED = WM_USER + 0x56;
 inline constexpr char kCounterFailedText[] = "Change PC, he is too old :)";
-
-// The port record of one worker thread.
-#pragma pack(push, 1)
-struct TComPortRec {
-    std::uint8_t Active;
-    HANDLE Handle;
-    DCB Dcb;
-    COMSTAT ComStat;
-    HANDLE Thread;
-    TEdgeRecord Edges[kEdgeSlots];
-    std::int32_t Reserved;
-    // Written by the opener and the close operation, read by the worker.
-    std::atomic<std::uint8_t> Stop;
-};
-#pragma pack(pop)
-static_assert(std::atomic<std::uint8_t>::is_always_lock_free);
 
 // The inverse-adapter setting, read by the capture thread at every edge.
 extern std::atomic<bool> Adapter;

@@ -117,6 +117,7 @@ TForm1::TForm1()
             ArrangeMainWindow();
         };
     }
+    ConnectChecks();
     // The bookmark layout of every resize, for the window's first size too.
     FormResize();
 }
@@ -130,6 +131,7 @@ LRESULT TForm1::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         ui::Guarded([&] { edit1_.SetText(kCounterFailedText); });
         return 0;
     }
+    if (CheckMessage(msg, wParam, lParam)) return 0;
     return ui::Form::WindowProc(msg, wParam, lParam);
 }
 

@@ -44,8 +44,11 @@ public:
     void ScrollBar1Change();
     void N8Click();  // charts
     void N9Click();  // help
+    void N25Click();  // performance check
+    void N32Click();  // cable check
     void Timer1Timer();  // the frame store
     void Timer2Timer();  // command-line open
+    void Timer3Timer();  // performance check result
     // The blank frame 1 of start-up, stored once, before any file.
     void StoreStartupFrame();
     void Timer4Timer();  // playback step
@@ -72,6 +75,9 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The checks' commands, their timer and their workers' messages.
+    void ConnectChecks();
+    bool CheckMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse);
     void ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse);
     void SetPlaybackCaption(const char* caption);

@@ -38,7 +38,8 @@ TForm1& CreateProgramForms() {
     Forms.Form5 = &app.CreateForm<TForm5>();
     Forms.Form6 = &app.CreateForm<TForm6>();
     Forms.Form7 = make("Form7", "Large data display", 222, 91, 995, 499);
-    Forms.Form8 = make("Form8", "Check the cable on the inversion", 300, 300, 300, 200);
+    Forms.Form8 = &app.CreateForm<TForm8>();
+    Forms.Form8->MainWindow = &main;
     Forms.Form10 = make("Form10", "Driving parameters", 159, 5, 690, 652);
     // Last: its creation reads the settings, which place and fill the windows above.
     Forms.Form9 = &app.CreateForm<TForm9>();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "monitor/core/settings.h"
+#include "monitor/win/cable_check_form.h"
 #include "monitor/win/car_form.h"
 #include "monitor/win/settings_form.h"
 #include "ui/form.h"
@@ -26,7 +27,7 @@ struct ProgramForms {
     ui::Form* Form5 = nullptr;   // about
     TForm6* Form6 = nullptr;     // car description
     ui::Form* Form7 = nullptr;   // large data display
-    ui::Form* Form8 = nullptr;   // cable check
+    TForm8* Form8 = nullptr;     // cable check
     ui::Form* Form10 = nullptr;  // driving parameters
     TForm9* Form9 = nullptr;     // settings
 };

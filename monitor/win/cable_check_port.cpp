@@ -1,0 +1,34 @@
+#include "monitor/win/cable_check_port.h"
+
+#include "monitor/win/serial_api.h"
+
+namespace velmorant {
+
+TComPortRec CableRec{};
+std::atomic<HWND> CableCheckWindow{nullptr};
+
+bool OpenCablePort(int portNumber) {
+    return OpenWorkerPort(portNumber, CableRec, CableCheckThread);
+}
+
+bool CloseCablePort() {
+    return CloseWorkerPort(CableRec);
+}
+
+DWORD WINAPI CableCheckThread(LPVOID param) {
+    TComPortRec& rec = *static_cast<TComPortRec*>(param);
+    SerialApi& api = Serial();
+    CommEventWait wait(rec);
+    while (rec.Stop.load() == 0) {
+        const bool dsrEvent = wait.Next();
+        DWORD status = 0;
+        if (dsrEvent) api.GetCommModemStatus(rec.Handle, &status);
+        const CommEventWait::Pass pass = wait.End(dsrEvent);
+        if (pass == CommEventWait::Pass::Stop) break;
+        if (pass == CommEventWait::Pass::Skip) continue;
+        PostMessageW(CableCheckWindow.load(), WM_CABLELEVEL, (status & MS_DSR_ON) ? 1 : 0, 0);
+    }
+    return 0;
+}
+
+}  // namespace velmorant

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string_view>
+
+#include "monitor/core/edge_record.h"
+#include "monitor/core/frame_cutter.h"
+
+namespace velmorant {
+
+// The port record of one worker thread.
+#pragma pack(push, 1)
+struct TComPortRec {
+    std::uint8_t Active;
+    HANDLE Handle;
+    DCB Dcb;
+    COMSTAT ComStat;
+    HANDLE Thread;
+    TEdgeRecord Edges[kEdgeSlots];
+    std::int32_t Reserved;
+    // Written by the opener and the close operation, read by the worker.
+    std::atomic<std::uint8_t> Stop;
+};
+#pragma pack(pop)
+static_assert(std::atomic<std::uint8_t>::is_always_lock_free);
+
+// The open and close that the reading and both checks share; they differ only in their
+// record and the worker started on it.
+//
+// Opens "\\.\COM" + the number (9600 baud, DSR events only, DTR and RTS off), clears Stop
+// and starts the worker on the record at time-critical priority. False on any failure, with
+// nothing left open.
+bool OpenWorkerPort(int portNumber, TComPortRec& rec, LPTHREAD_START_ROUTINE worker);
+// Tells the worker to stop, completes its pending wait and closes the port. Always true.
+bool CloseWorkerPort(TComPortRec& rec);
+// Whether the record's port is open and its worker not told to stop.
+bool WorkerPortOpen(const TComPortRec& rec);
+// The number of the port box's number text (PortNumberText); a text that is no number raises
+// the conversion error, so the command ends in the error box with nothing opened.
+int PortNumberOrThrow(std::string_view numberText);
+
+// The wait of a worker that follows the DSR line: one comm event per pass, the line errors
+// cleared after it. A pass:
+//     const bool dsr = wait.Next();
+//     (read what must be read at once)
+//     switch (wait.End(dsr)) ...
+class CommEventWait {
+public:
+    explicit CommEventWait(TComPortRec& rec);
+    ~CommEventWait();
+    CommEventWait(const CommEventWait&) = delete;
+    CommEventWait& operator=(const CommEventWait&) = delete;
+
+    // Waits for the next comm event; true when it brought a DSR change.
+    bool Next();
+
+    enum class Pass { Stop, Skip, Go };
+    // Clears the line errors; Stop when the worker is to end, Skip after a pass without a
+    // DSR change, Go when the change is to be handled.
+    Pass End(bool dsrEvent);
+
+private:
+    TComPortRec& rec_;
+    OVERLAPPED ov_{};
+};
+
+}  // namespace velmorant
