@@ -21,7 +21,12 @@ public:
     bool failWaits = false;
     bool failSetCommState = false;
     std::int64_t frequency = 10'000'000;
+    // The counter a poller reads: the script's readings, unless each reading is to advance
+    // it by a step or the machine's own counter is wanted.
+    std::int64_t counterStep = 0;
+    bool realCounter = false;
     std::atomic<int> waits{0};
+    std::atomic<int> statusReads{0};
     std::atomic<int> openHandles{0};
     std::vector<std::string> opened;
 
@@ -32,6 +37,7 @@ public:
         next_ = 0;
         current_ = {false, 0};
         pending_ = nullptr;
+        pendingMask_ = nullptr;
         maskCleared_ = false;
         ++openHandles;
         return kFakePort;
@@ -66,6 +72,9 @@ public:
             return FALSE;
         }
         *mask = 0;
+        // As Windows does when an overlapped operation starts.
+        ResetEvent(ov->hEvent);
+        pendingMask_ = mask;
         pending_ = ov->hEvent;
         if (maskCleared_) SetEvent(pending_);
         SetLastError(ERROR_IO_PENDING);
@@ -77,24 +86,42 @@ public:
         return TRUE;
     }
     BOOL GetCommModemStatus(HANDLE, DWORD* status) override {
+        ++statusReads;
         *status = current_.dsrOn ? MS_DSR_ON : 0;
         return TRUE;
     }
     BOOL QueryPerformanceFrequency(LARGE_INTEGER* f) override {
+        if (realCounter) return ::QueryPerformanceFrequency(f);
         f->QuadPart = frequency;
         return frequency != 0;
     }
     BOOL QueryPerformanceCounter(LARGE_INTEGER* c) override {
-        c->QuadPart = current_.counter;
+        if (realCounter) return ::QueryPerformanceCounter(c);
+        c->QuadPart = counterStep ? (clock_ += counterStep) : current_.counter;
         return TRUE;
     }
     DCB lastDcb{};
 
+    // Once the script has played: completes the wait the worker has pending with one more
+    // DSR change. False when no wait became pending within a second.
+    bool Change(bool dsrOn) {
+        const DWORD start = GetTickCount();
+        DWORD* mask = nullptr;
+        while (!(mask = pendingMask_.exchange(nullptr)) && GetTickCount() - start < 1000) Sleep(1);
+        if (!mask) return false;
+        current_ = {dsrOn, current_.counter + 1};
+        *mask = EV_DSR;
+        SetEvent(pending_);
+        return true;
+    }
+
 private:
     std::size_t next_ = 0;
     DsrEvent current_{false, 0};
-    HANDLE pending_ = nullptr;
+    std::atomic<HANDLE> pending_{nullptr};
+    std::atomic<DWORD*> pendingMask_{nullptr};
     std::atomic<bool> maskCleared_{false};
+    std::int64_t clock_ = 0;
 };
 
 }  // namespace velmorant::test
