@@ -23,6 +23,11 @@ LRESULT Panel::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT painted = 0;
     if (PaintMessage(msg, wParam, [this](HDC dc, const RECT& r) { Paint(dc, r); }, painted))
         return painted;
+    if (msg == WM_SIZE) {
+        LRESULT r = WinControl::WindowProc(msg, wParam, lParam);
+        if (OnResize) OnResize();
+        return r;
+    }
     return WinControl::WindowProc(msg, wParam, lParam);
 }
 

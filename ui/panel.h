@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ui/design.h"
 #include "ui/win_control.h"
 
@@ -9,6 +11,9 @@ namespace ui {
 class Panel : public WinControl {
 public:
     Panel(Form& owner, WinControl& parent, const Design& design);
+
+    // The panel's size changed, by code or with its parent.
+    std::function<void()> OnResize;
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

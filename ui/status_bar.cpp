@@ -53,6 +53,19 @@ void StatusBar::SetPanelText(int panel, std::string_view text) {
     SendMessageW(Handle(), SB_SETTEXTW, panel, reinterpret_cast<LPARAM>(Cp1251ToWide(text).c_str()));
 }
 
+int StatusBar::PanelWidth(int panel) const {
+    CheckPanel(panel);
+    return widths_[static_cast<std::size_t>(panel)];
+}
+
+void StatusBar::SetPanelWidth(int panel, int width) {
+    CheckPanel(panel);
+    if (widths_[static_cast<std::size_t>(panel)] == width) return;
+    widths_[static_cast<std::size_t>(panel)] = width;
+    ShowPanels();
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void StatusBar::ParentResized() {
     SendMessageW(Handle(), WM_SIZE, 0, 0);
     // The bar repaints only what a wider window uncovers, which would leave the old right

@@ -17,6 +17,9 @@ public:
     int PanelCount() const { return static_cast<int>(widths_.size()); }
     std::string PanelText(int panel) const;
     void SetPanelText(int panel, std::string_view text);
+    int PanelWidth(int panel) const;
+    // The last panel still reaches to the right edge, whatever its width.
+    void SetPanelWidth(int panel, int width);
 
 private:
     void ParentResized() override;

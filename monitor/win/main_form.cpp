@@ -147,6 +147,7 @@ void TForm1::TxRxrmCreate() {
     FrameCount = 1;
     if (!ui::CommandLineArguments().empty()) timer2_.SetEnabled(true);
     // An error here ends the creation in the error box; the lamp then stays empty.
+    plugins_.Scan(*this, Get<ui::MenuItem>("N5"), ui::ProgramFolder());
     RegisterFileType(ui::ExecutablePath());
     SetLedDSR(0);
 }

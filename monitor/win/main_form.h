@@ -9,6 +9,7 @@
 #include "monitor/core/parameter_rows.h"
 #include "monitor/core/record_file.h"
 #include "monitor/win/capture_port.h"
+#include "monitor/win/plugin_host.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
@@ -70,6 +71,8 @@ public:
 
     bool ReadingStopped() const { return readingStopped_; }
     bool StartupDone() const { return startupDone_; }
+    // PluginList and CurrentPlugin.
+    const PluginHost& Plugins() const { return plugins_; }
 
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -113,6 +116,7 @@ private:
     bool startupDone_ = false;
     bool startupFrameStored_ = false;
     HANDLE instanceMutex_ = nullptr;
+    PluginHost plugins_;
 };
 
 }  // namespace velmorant

@@ -1,0 +1,7 @@
+#include "viewer/viewer_settings.h"
+
+namespace velmorant::viewer {
+
+ViewerSettings Values;
+
+}  // namespace velmorant::viewer
