@@ -392,9 +392,13 @@ void TForm1::ArrangeMainWindow() {
 }
 
 void TForm1::EnableIdleControls(bool stopped) {
+    // A reading that ends here (a save asked for while reading, the full record) leaves the
+    // information line as Stop does; callers with news of their own write it afterwards.
+    const bool endsReading = stopped && (!readingStopped_ || CapturePortOpen(CaptureRec));
     // The stopped state has no capture behind it: answering the unsaved question while
     // reading (closing the program) must not leave the thread running.
     if (stopped && CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
+    if (endsReading) edit1_.SetText("Reading stopped...");
     readingStopped_ = stopped;
     comboBox1_.SetEnabled(stopped);
     for (const char* name : {"N1", "N19", "N13", "N12", "N6"})
@@ -552,6 +556,8 @@ void TForm1::ShowRecordFile(const RecordFileContent& content, const std::filesys
         scrollBar1_.SetPosition(n / 2);
     FrameCount = n + 1;
     edit1_.SetText("Data from: " + FileNameText(path));
+    // Save As offers the open dialog's name: the file's, however it was opened.
+    Get<ui::OpenDialog>("OpenDialog1").SetFileName(path);
 }
 
 void TForm1::ShowRecordExtras() {
@@ -622,6 +628,7 @@ void TForm1::SaveRecordAs() {
     edit1_.SetText("Data to: " + FileNameText(path));
     RecordUnsaved = false;
     statusBar1_.SetPanelText(0, FileNameText(path));
+    open.SetFileName(path);
 }
 
 }  // namespace velmorant
