@@ -240,15 +240,32 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::FormResize() {
-    const auto places = BookmarkLayout(Width());
-    for (int n = 1; n <= 5; ++n) {
-        for (int b : {n, n + 5}) {
-            auto& button = Get<ui::Button>(Numbered("BitBtn", b));
-            button.SetLeft(places[n - 1].Left);
-            button.SetWidth(places[n - 1].Width);
-        }
-        ui::ProcessMessages();
+    // The messages processed between the columns can bring another resize (the window
+    // widening for the reference columns while a file opens at start): that one only asks
+    // for the layout to be done again, for the width the window has by then.
+    if (inResize_) {
+        resizeAgain_ = true;
+        return;
     }
+    inResize_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{inResize_};
+    do {
+        resizeAgain_ = false;
+        const int width = Width();
+        const auto places = BookmarkLayout(width);
+        for (int n = 1; n <= 5; ++n) {
+            for (int b : {n, n + 5}) {
+                auto& button = Get<ui::Button>(Numbered("BitBtn", b));
+                button.SetLeft(places[n - 1].Left);
+                button.SetWidth(places[n - 1].Width);
+            }
+            ui::ProcessMessages();
+        }
+        if (Width() != width) resizeAgain_ = true;
+    } while (resizeAgain_);
 }
 
 void TForm1::Button1Click() {
