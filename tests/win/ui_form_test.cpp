@@ -332,4 +332,47 @@ TEST_F(FormTest, KeyDownPreviewCanSwallowAKey) {
     }
 }
 
+// Esc in an open drop-down list closes only the list, for an editable box and a fixed list
+// alike, whether the key comes as a key-down (with the character it brings) or as the
+// character alone; with the list closed Esc is the form's again.
+TEST(FormComboTest, EscInAnOpenListClosesOnlyTheList) {
+    const ui::Design components[] = {
+        {.kind = ui::Kind::ComboBox, .name = "ComboBox1", .left = 10, .top = 10, .width = 100,
+         .items = {"COM1", "COM2"}},
+        {.kind = ui::Kind::ComboBox, .name = "ComboBox2", .left = 10, .top = 40, .width = 100,
+         .dropDownList = true, .items = {"1", "2"}},
+    };
+    ui::FormDesign design = kDesign;
+    design.name = "Form2";
+    ui::Form form(design, components);
+    int escapes = 0;
+    form.OnKeyPress = [&](char& key) {
+        if (key == 27) ++escapes;
+    };
+    form.Show();
+    for (const char* name : {"ComboBox1", "ComboBox2"}) {
+        for (bool keyDown : {true, false}) {
+            SCOPED_TRACE(std::string(name) + (keyDown ? " key-down" : " character"));
+            auto& combo = form.Get<ui::ComboBox>(name);
+            combo.SetFocus();
+            ui::ProcessMessages();
+            SendMessageW(combo.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+            ASSERT_TRUE(SendMessageW(combo.Handle(), CB_GETDROPPEDSTATE, 0, 0));
+            auto esc = [&] {
+                if (keyDown)
+                    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                else
+                    PostMessageW(GetFocus(), WM_CHAR, VK_ESCAPE, 0x00010001);
+                ui::ProcessMessages();
+            };
+            escapes = 0;
+            esc();
+            EXPECT_FALSE(SendMessageW(combo.Handle(), CB_GETDROPPEDSTATE, 0, 0));
+            EXPECT_EQ(escapes, 0);
+            esc();
+            EXPECT_EQ(escapes, 1);
+        }
+    }
+}
+
 }  // namespace
