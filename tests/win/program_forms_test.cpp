@@ -122,6 +122,47 @@ TEST_F(ProgramFormsTest, StoredPlacesAreTakenAtCreationAndAtEveryReading) {
     Forms.Form9->Hide();
 }
 
+// A stored place that leaves a window's title bar off every screen is moved just enough for
+// the title bar to be on the work area; places on a screen, partly off it included, stay.
+TEST_F(ProgramFormsTest, PlacesOffEveryScreenAreMovedJustEnoughToBeReached) {
+    Create();
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(main->Handle(), MONITOR_DEFAULTTOPRIMARY), &info));
+    const RECT work = info.rcWork;
+    const int title = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME);
+    struct Case {
+        const char* what;
+        POINT stored;
+        // The place expected, from the window's width; nullptr: the stored one.
+        POINT (*expected)(const RECT& work, int width, int title);
+    };
+    const Case cases[] = {
+        {"on the screen", {work.left + 20, work.top + 13}, nullptr},
+        {"partly off the left", {work.left - 200, work.top + 50}, nullptr},
+        {"far above and left",
+         {-5000, -5000},
+         [](const RECT& w, int width, int) { return POINT{w.left - width + 100, w.top}; }},
+        {"far right",
+         {20000, work.top + 40},
+         [](const RECT& w, int, int) { return POINT{w.right - 100, w.top + 40}; }},
+        {"below the screen",
+         {work.left + 30, 20000},
+         [](const RECT& w, int, int t) { return POINT{w.left + 30, w.bottom - t}; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Settings stored;
+        for (int n : kFormPosWindows) stored.FormPos[n] = {c.stored.x, c.stored.y};
+        PlaceWindows(*main, stored);
+        for (const auto& [n, form] : NumberedWindows(*main)) {
+            const POINT want = c.expected ? c.expected(work, form->Width(), title) : c.stored;
+            EXPECT_EQ(form->Left(), want.x) << "window " << n;
+            EXPECT_EQ(form->Top(), want.y) << "window " << n;
+        }
+    }
+}
+
 // A file older than the current format loses its places: every window goes to the top left.
 TEST_F(ProgramFormsTest, AnOldFileLosesItsPlaces) {
     WriteSettings(SettingsFile(), PlacedSettings(), false);
