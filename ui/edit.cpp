@@ -17,6 +17,39 @@ DWORD MemoStyle(const Design& design) {
     return style;
 }
 
+// The text with every line break made CR LF.
+template <class Char>
+std::basic_string<Char> CrLfBreaks(std::basic_string_view<Char> text) {
+    std::basic_string<Char> out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const Char c = text[i];
+        if (c != Char('\r') && c != Char('\n')) {
+            out += c;
+            continue;
+        }
+        if (c == Char('\r') && i + 1 < text.size() && text[i + 1] == Char('\n')) ++i;
+        out += Char('\r');
+        out += Char('\n');
+    }
+    return out;
+}
+
+// The clipboard's text; nothing when it holds none.
+bool ClipboardText(HWND owner, std::wstring& text) {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return false;
+    bool got = false;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text.assign(chars);
+            got = true;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return got;
+}
+
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) {
@@ -63,18 +96,34 @@ Memo::Memo(Form& owner, WinControl& parent, const Design& design)
     if (!design.items.empty()) SetLines(design.items);
 }
 
+void Memo::SetCaption(std::string_view text) {
+    Edit::SetCaption(CrLfBreaks(text));
+}
+
+LRESULT Memo::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The control itself breaks lines only at CR LF: pasted LF or CR breaks would show as one
+    // line and be counted as several.
+    std::wstring pasted;
+    if (msg == WM_PASTE && !ReadOnly() && ClipboardText(Handle(), pasted)) {
+        const std::wstring text = CrLfBreaks(std::wstring_view(pasted));
+        SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        return 0;
+    }
+    return Edit::WindowProc(msg, wParam, lParam);
+}
+
 std::vector<std::string> Memo::Lines() const {
     std::vector<std::string> lines;
-    std::string text = Caption();
+    const std::string text = Caption();
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
+        const std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) {
             lines.push_back(text.substr(start));
             break;
         }
         lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
     return lines;
 }

@@ -29,17 +29,22 @@ private:
     bool settingText_ = false;
 };
 
-// A multi-line text box. Its lines are the text split at line breaks; a break at the very
-// end starts no line of its own, so adding a line puts a break after it.
+// A multi-line text box. Its lines are the text split at line breaks (CR LF, a lone CR or a
+// lone LF); a break at the very end starts no line of its own, so adding a line puts a break
+// after it. Text set from code or pasted gets CR LF breaks, the only ones the control shows.
 class Memo : public Edit {
 public:
     Memo(Form& owner, WinControl& parent, const Design& design);
 
+    void SetCaption(std::string_view text) override;
     std::vector<std::string> Lines() const;
     int LineCount() const { return static_cast<int>(Lines().size()); }
     void SetLines(const std::vector<std::string>& lines);
     void AddLine(std::string_view line);
     void Clear() { SetCaption(""); }
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace ui

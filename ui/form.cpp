@@ -32,6 +32,20 @@ DWORD FormExStyle(const FormDesign& d) {
     return ex;
 }
 
+// The combo box that the window is, or whose edit it is; nullptr for any other window.
+HWND ComboBoxOf(HWND window) {
+    for (int depth = 0; depth < 2 && window; ++depth, window = GetParent(window)) {
+        wchar_t name[16] = {};
+        if (GetClassNameW(window, name, 16) && lstrcmpiW(name, WC_COMBOBOXW) == 0) return window;
+    }
+    return nullptr;
+}
+
+bool InDroppedComboBox(HWND window) {
+    HWND combo = ComboBoxOf(window);
+    return combo && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0);
+}
+
 }  // namespace
 
 Form::Form(const FormDesign& design, std::span<const Design> components)
@@ -282,6 +296,22 @@ bool Form::TabToNextControl(const MSG& msg) {
 bool Form::PreviewKey(MSG& msg) {
     // Keys sent to the form window itself reach its own WM_KEYDOWN and WM_CHAR handling.
     bool own = msg.hwnd == Handle();
+    // Esc in an open drop-down list closes the list and nothing else: the combo box acts on
+    // the key-down, and the Esc character that follows it, when the list is already closed,
+    // is no one's.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+        escapeClosedList_ = !own && InDroppedComboBox(msg.hwnd);
+        if (escapeClosedList_) return false;
+    } else if (msg.message == WM_CHAR && msg.wParam == VK_ESCAPE && !own) {
+        const bool forList = escapeClosedList_ || InDroppedComboBox(msg.hwnd);
+        escapeClosedList_ = false;
+        if (forList) {
+            if (HWND combo = ComboBoxOf(msg.hwnd)) SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+            return true;
+        }
+    } else if (msg.message == WM_KEYDOWN) {
+        escapeClosedList_ = false;
+    }
     if (msg.message == WM_KEYDOWN) {
         if (!own && keyPreview_) {
             WORD key = static_cast<WORD>(msg.wParam);

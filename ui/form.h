@@ -28,7 +28,8 @@ enum class CloseAction { None, Hide };
 // the form unless OnClose answered CloseAction::None; closing the application's main form
 // ends the message loop instead. With key preview on, the form sees each key first
 // (OnKeyDown with the virtual key, OnKeyPress with the character) and a handler that sets
-// the key to 0 keeps it from the focused control.
+// the key to 0 keeps it from the focused control. Esc while a combo box's list is dropped
+// down only closes the list: the form does not see it.
 class Form : public WinControl {
 public:
     Form(const FormDesign& design, std::span<const Design> components);
@@ -111,6 +112,7 @@ private:
     HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool keyPreview_ = false;
+    bool escapeClosedList_ = false;  // the last key-down was an Esc that closed a combo's list
     int wantedClientWidth_ = 0;
     int wantedClientHeight_ = 0;
     int modalResult_ = 0;

@@ -44,6 +44,11 @@ RecordFileResult Failure(ReadStatus status, std::string text) {
     return r;
 }
 
+bool IsMagicLine(std::string_view line) {
+    return std::find(kRecordFileMagics.begin(), kRecordFileMagics.end(), line) !=
+           kRecordFileMagics.end();
+}
+
 std::uint8_t BitOf(std::string_view line) { return line == "1" ? 1 : 0; }
 
 // A comment: a count line c - 1 and then its lines. An empty count or one below 0 means no
@@ -62,8 +67,7 @@ std::optional<std::string> ReadComment(LineCursor& lines, std::vector<std::strin
 
 RecordFileResult ParseRecordFile(std::string_view bytes, const TimeLocale& locale) {
     LineCursor lines(bytes);
-    std::string_view magic = lines.Next();
-    if (std::find(kRecordFileMagics.begin(), kRecordFileMagics.end(), magic) == kRecordFileMagics.end())
+    if (!IsMagicLine(lines.Next()))
         return Failure(ReadStatus::UnknownFormat, std::string(kUnknownFileFormat));
 
     std::string_view countLine = lines.Next();
@@ -121,13 +125,33 @@ RecordFileResult ParseRecordFile(std::string_view bytes, const TimeLocale& local
 }
 
 RecordFileResult ReadRecordFile(const std::filesystem::path& path, const TimeLocale& locale) {
+    const auto unreadable = [&path] {
+        return Failure(ReadStatus::ReadError, "Unable to read " + PathText(path));
+    };
     std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) return Failure(ReadStatus::ReadError, "Unable to read " + PathText(path));
-    std::string bytes;
+    if (!in.is_open()) return unreadable();
+    const auto unknown = [] {
+        return Failure(ReadStatus::UnknownFormat, std::string(kUnknownFileFormat));
+    };
+    // The first line, and no more of it than a magic line and its line end: a longer line
+    // is no magic line.
+    std::string first(kRecordFileMagic.size() + 2, '\0');
+    in.read(first.data(), static_cast<std::streamsize>(first.size()));
+    if (in.bad()) return unreadable();
+    first.resize(static_cast<std::size_t>(in.gcount()));
+    if (!IsMagicLine(LineCursor(first).Next())) return unknown();
+
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) return unreadable();
+    if (size > kMaxRecordFileBytes) return unknown();
+
+    std::string bytes = std::move(first);
+    bytes.reserve(static_cast<std::size_t>(size));
     char buffer[1 << 16];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return Failure(ReadStatus::ReadError, "Unable to read " + PathText(path));
+    if (in.bad()) return unreadable();
     return ParseRecordFile(bytes, locale);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -33,6 +34,12 @@ struct RecordFileResult {
 // accepted besides the usual ones. Viewer's panes read through this too and keep only the
 // frames, so both programs accept exactly the same files.
 RecordFileResult ParseRecordFile(std::string_view bytes, const TimeLocale& locale);
+
+// No record file is this large: 2000 frames with every section full stay well below 2 MB.
+inline constexpr std::uintmax_t kMaxRecordFileBytes = 16u << 20;
+
+// Looks at the first line before anything else, and takes a file larger than any record can
+// be for a file of another kind without reading it.
 RecordFileResult ReadRecordFile(const std::filesystem::path& path, const TimeLocale& locale);
 
 // Puts frames 1..N into the record; frames above N keep what they held.

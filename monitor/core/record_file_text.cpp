@@ -52,6 +52,27 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
     return static_cast<std::int32_t>(magnitude);
 }
 
+std::vector<std::string> LinesOf(std::string_view text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            lines.back() += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        lines.emplace_back();
+    }
+    return lines;
+}
+
+std::string OnOneLine(std::string_view text) {
+    const std::vector<std::string> lines = LinesOf(text);
+    std::string out = lines.front();
+    for (std::size_t i = 1; i < lines.size(); ++i) (out += ' ') += lines[i];
+    return out;
+}
+
 std::string NotAnIntegerText(std::string_view text) {
     return "'" + std::string(text) + "' is not a valid integer value";
 }

@@ -1,5 +1,7 @@
 #include "monitor/core/record_file_writer.h"
 
+#include "monitor/core/record_file_text.h"
+
 namespace velmorant {
 
 namespace {
@@ -10,6 +12,8 @@ public:
         out_ += text;
         out_ += "\r\n";
     }
+    // A value the file keeps on one line: a break inside it would shift every later line.
+    void Value(std::string_view text) { Line(OnOneLine(text)); }
     void Bit(std::uint8_t bit) { Line(bit != 0 ? "1" : "0"); }
     void Number(long long n) { Line(std::to_string(n)); }
 
@@ -20,10 +24,13 @@ private:
 };
 
 void WriteComment(LineWriter& w, const std::optional<std::vector<std::string>>& comment) {
-    std::size_t count = comment ? comment->size() : 0;
-    w.Number(static_cast<long long>(count) - 1);
+    // A break inside a line makes it lines of its own, so that the count matches them.
+    std::vector<std::string> lines;
     if (comment)
-        for (const std::string& line : *comment) w.Line(line);
+        for (const std::string& text : *comment)
+            for (std::string& line : LinesOf(text)) lines.push_back(std::move(line));
+    w.Number(static_cast<long long>(lines.size()) - 1);
+    for (const std::string& line : lines) w.Line(line);
 }
 
 }  // namespace
@@ -47,13 +54,13 @@ std::string FormatRecordFile(std::span<const RecordedFrame> frames, const Record
         previousBit12 = f.IdentBits[11];
     }
     for (std::size_t r = 0; r < static_cast<std::size_t>(kReferenceRows); ++r)
-        for (const auto& column : sections.References) w.Line(r < column.size() ? column[r] : "");
+        for (const auto& column : sections.References) w.Value(r < column.size() ? column[r] : "");
     for (int i = 0; i < kBookmarkCount; ++i)
-        w.Line(sections.Bookmarks ? (*sections.Bookmarks)[static_cast<std::size_t>(i)] : "0");
+        w.Value(sections.Bookmarks ? (*sections.Bookmarks)[static_cast<std::size_t>(i)] : "0");
     WriteComment(w, sections.AdditionalDescription);
     WriteComment(w, sections.ReasonsForDiagnostics);
     for (int i = 0; i < kCarFieldCount; ++i)
-        w.Line(sections.Car ? (*sections.Car)[static_cast<std::size_t>(i)] : "");
+        w.Value(sections.Car ? (*sections.Car)[static_cast<std::size_t>(i)] : "");
     return w.Take();
 }
 

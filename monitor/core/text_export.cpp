@@ -1,5 +1,7 @@
 #include "monitor/core/text_export.h"
 
+#include "monitor/core/record_file_text.h"
+
 namespace velmorant {
 
 namespace {
@@ -44,11 +46,12 @@ std::string FormatTextExport(std::span<const RecordedFrame> frames, const Record
         const auto& column = sections.References[static_cast<std::size_t>(r)];
         line("Report№" + std::to_string(r + 1));
         for (std::size_t i = 0; i < static_cast<std::size_t>(kReportRows); ++i)
-            line(i < column.size() ? column[i] : "");
+            line(i < column.size() ? OnOneLine(column[i]) : "");
         line("");
     }
     if (sections.AdditionalDescription)
-        for (const std::string& text : *sections.AdditionalDescription) line(text);
+        for (const std::string& text : *sections.AdditionalDescription)
+            for (const std::string& part : LinesOf(text)) line(part);
     return out;
 }
 

@@ -243,15 +243,32 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::FormResize() {
-    const auto places = BookmarkLayout(Width());
-    for (int n = 1; n <= 5; ++n) {
-        for (int b : {n, n + 5}) {
-            auto& button = Get<ui::Button>(Numbered("BitBtn", b));
-            button.SetLeft(places[n - 1].Left);
-            button.SetWidth(places[n - 1].Width);
-        }
-        ui::ProcessMessages();
+    // The messages processed between the columns can bring another resize (the window
+    // widening for the reference columns while a file opens at start): that one only asks
+    // for the layout to be done again, for the width the window has by then.
+    if (inResize_) {
+        resizeAgain_ = true;
+        return;
     }
+    inResize_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{inResize_};
+    do {
+        resizeAgain_ = false;
+        const int width = Width();
+        const auto places = BookmarkLayout(width);
+        for (int n = 1; n <= 5; ++n) {
+            for (int b : {n, n + 5}) {
+                auto& button = Get<ui::Button>(Numbered("BitBtn", b));
+                button.SetLeft(places[n - 1].Left);
+                button.SetWidth(places[n - 1].Width);
+            }
+            ui::ProcessMessages();
+        }
+        if (Width() != width) resizeAgain_ = true;
+    } while (resizeAgain_);
 }
 
 void TForm1::Button1Click() {
@@ -395,9 +412,13 @@ void TForm1::ArrangeMainWindow() {
 }
 
 void TForm1::EnableIdleControls(bool stopped) {
+    // A reading that ends here (a save asked for while reading, the full record) leaves the
+    // information line as Stop does; callers with news of their own write it afterwards.
+    const bool endsReading = stopped && (!readingStopped_ || CapturePortOpen(CaptureRec));
     // The stopped state has no capture behind it: answering the unsaved question while
     // reading (closing the program) must not leave the thread running.
     if (stopped && CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
+    if (endsReading) edit1_.SetText("Reading stopped...");
     readingStopped_ = stopped;
     comboBox1_.SetEnabled(stopped);
     for (const char* name : {"N1", "N19", "N13", "N12", "N6"})
@@ -555,6 +576,8 @@ void TForm1::ShowRecordFile(const RecordFileContent& content, const std::filesys
         scrollBar1_.SetPosition(n / 2);
     FrameCount = n + 1;
     edit1_.SetText("Data from: " + FileNameText(path));
+    // Save As offers the open dialog's name: the file's, however it was opened.
+    Get<ui::OpenDialog>("OpenDialog1").SetFileName(path);
 }
 
 void TForm1::ShowRecordExtras() {
@@ -625,6 +648,7 @@ void TForm1::SaveRecordAs() {
     edit1_.SetText("Data to: " + FileNameText(path));
     RecordUnsaved = false;
     statusBar1_.SetPanelText(0, FileNameText(path));
+    open.SetFileName(path);
 }
 
 }  // namespace velmorant

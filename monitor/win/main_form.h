@@ -115,6 +115,8 @@ private:
     bool readingStopped_ = true;
     bool startupDone_ = false;
     bool startupFrameStored_ = false;
+    bool inResize_ = false;
+    bool resizeAgain_ = false;
     HANDLE instanceMutex_ = nullptr;
     PluginHost plugins_;
 };

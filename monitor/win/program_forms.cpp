@@ -5,6 +5,7 @@
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
 #include "ui/application.h"
+#include "ui/screen.h"
 #include "ui/status_bar.h"
 
 namespace velmorant {
@@ -72,15 +73,23 @@ std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main) {
     return created;
 }
 
+namespace {
+
+// A place on no screen (settings from a second monitor, or edited by hand) would leave the
+// window out of reach; one on a screen is taken as it stands.
+void PlaceWindow(ui::Form& form, int left, int top) {
+    const POINT place = ui::ReachablePlace(left, top, form.Width(), form.Height());
+    form.SetLeft(place.x);
+    form.SetTop(place.y);
+}
+
+}  // namespace
+
 void PlaceWindows(ui::Form& main, const Settings& settings) {
-    for (const auto& [n, form] : NumberedWindows(main)) {
-        form->SetLeft(settings.FormPos[n].X);
-        form->SetTop(settings.FormPos[n].Y);
-    }
-    if (Forms.Form10 && Forms.Form7) {
-        Forms.Form10->SetLeft(Forms.Form7->Left());
-        Forms.Form10->SetTop(Forms.Form7->Top());
-    }
+    for (const auto& [n, form] : NumberedWindows(main))
+        PlaceWindow(*form, settings.FormPos[n].X, settings.FormPos[n].Y);
+    if (Forms.Form10 && Forms.Form7)
+        PlaceWindow(*Forms.Form10, Forms.Form7->Left(), Forms.Form7->Top());
 }
 
 }  // namespace velmorant

@@ -44,7 +44,8 @@ TForm1& CreateProgramForms();
 std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main);
 
 // Moves each numbered window to its stored place (left, then top), then the
-// driving-parameters window to the large display's place: it has no keys of its own.
+// driving-parameters window to the large display's place: it has no keys of its own. A place
+// that leaves a window's title bar on no monitor's work area is moved just enough onto one.
 void PlaceWindows(ui::Form& main, const Settings& settings);
 
 }  // namespace velmorant

@@ -44,8 +44,10 @@ void WriteEntry(const FileTypeEntry& entry) {
 }  // namespace
 
 std::wstring ProgramPathText(std::wstring_view shortPath, const std::filesystem::path& fullPath) {
-    if (!shortPath.empty()) return std::wstring(shortPath);
-    return L"\"" + fullPath.wstring() + L"\"";
+    // A volume without 8.3 names gives the long path back as the short one, blanks and all.
+    const std::wstring path = shortPath.empty() ? fullPath.wstring() : std::wstring(shortPath);
+    if (shortPath.empty() || path.find(L' ') != std::wstring::npos) return L"\"" + path + L"\"";
+    return path;
 }
 
 std::wstring ShortPathOf(const std::filesystem::path& executable) {

@@ -20,7 +20,7 @@ struct FileTypeEntry {
 inline constexpr wchar_t kClassesRoot[] = L"Software\\Classes";
 
 // The text that stands for the program in the registered values: its short (8.3) path, or,
-// when it has no short form (empty), the full path in double quotes.
+// when it has no short form (empty), the full path; in double quotes when it holds a blank.
 std::wstring ProgramPathText(std::wstring_view shortPath, const std::filesystem::path& fullPath);
 
 // The short form of the executable's path as the system gives it; empty when there is none.

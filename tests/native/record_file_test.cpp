@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "monitor/core/record_file_reader.h"
+#include "monitor/core/record_file_text.h"
 #include "monitor/core/record_file_writer.h"
 #include "tests/native/file_test_support.h"
 
@@ -349,6 +350,57 @@ TEST(RecordFile, HugeCommentCountTakesOnlyTheLinesThere) {
     EXPECT_FALSE(r.Content.Sections.ReasonsForDiagnostics);
 }
 
+// A line break inside a value would shift every later line of the file: comment lines break
+// where their text does, one-line values get a blank in its place.
+TEST(RecordFile, LineBreaksInsideValuesNeverShiftTheFile) {
+    RecordFileSections s = FullSections();
+    s.AdditionalDescription = std::vector<std::string>{"first\nsecond", "a\rb", "c\r\nd", ""};
+    s.ReasonsForDiagnostics = std::vector<std::string>{"x\n"};
+    s.Car = CarDescription{"a\rb", "5S-FE", "A140E", "1997", "first\nsecond",
+                           "Рядный", "4", "АКПП", "Передний\r\n"};
+    s.References[1][3] = "1\n2";
+    s.Bookmarks->at(4) = "3\r";
+    const std::string bytes = FormatRecordFile(SampleFrames(2), s, kLocale);
+    RecordFileResult r = ParseRecordFile(bytes, kLocale);
+    ASSERT_TRUE(r.Ok()) << r.ErrorText;
+    const RecordFileSections& read = r.Content.Sections;
+    EXPECT_EQ(*read.AdditionalDescription,
+              (std::vector<std::string>{"first", "second", "a", "b", "c", "d", ""}));
+    EXPECT_EQ(*read.ReasonsForDiagnostics, (std::vector<std::string>{"x", ""}));
+    EXPECT_EQ(*read.Car, (CarDescription{"a b", "5S-FE", "A140E", "1997", "first second",
+                                         "Рядный", "4", "АКПП", "Передний "}));
+    EXPECT_EQ(read.References[1][3], "1 2");
+    EXPECT_EQ(read.References[2][3], "c2r3");
+    EXPECT_EQ(read.Bookmarks->at(4), "3 ");
+    EXPECT_EQ(read.Bookmarks->at(9), "2000");
+    // Nothing but CR LF ends a line of the file.
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            ASSERT_EQ(bytes.compare(bytes[i] == '\r' ? i : i - 1, 2, "\r\n"), 0) << i;
+        }
+    }
+}
+
+TEST(RecordFile, LinesOfAndOnOneLine) {
+    struct Case {
+        const char* text;
+        std::vector<std::string> lines;
+        const char* oneLine;
+    };
+    const Case cases[] = {
+        {"", {""}, ""},
+        {"abc", {"abc"}, "abc"},
+        {"a\r\nb", {"a", "b"}, "a b"},
+        {"a\rb\nc", {"a", "b", "c"}, "a b c"},
+        {"a\n\rb", {"a", "", "b"}, "a  b"},
+        {"a\r\n", {"a", ""}, "a "},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LinesOf(c.text), c.lines) << c.text;
+        EXPECT_EQ(OnOneLine(c.text), c.oneLine) << c.text;
+    }
+}
+
 TEST(RecordFile, CtrlZClearsOnlyTheFieldsAfterTheModels) {
     std::vector<std::string> lines = BaseLines(1);
     std::size_t car = lines.size() - 9;
@@ -399,3 +451,43 @@ TEST(RecordFile, WriteAndReadFailures) {
     EXPECT_EQ(r.Status, ReadStatus::ReadError);
     EXPECT_EQ(r.ErrorText.rfind("Unable to read ", 0), 0u);
 }
+
+// A file larger than any record is taken for another kind of file and never read whole; the
+// first line decides before the size does.
+TEST(RecordFile, FilesLargerThanAnyRecordAreUnknownFormat) {
+    TempFolder folder;
+    const std::string record = FormatRecordFile(SampleFrames(2), FullSections(), kLocale);
+    struct Case {
+        const char* name;
+        std::string start;
+        std::uintmax_t size;
+        ReadStatus status;
+    };
+    const Case cases[] = {
+        {"at the limit", record, kMaxRecordFileBytes, ReadStatus::Ok},
+        {"one byte over", record, kMaxRecordFileBytes + 1, ReadStatus::UnknownFormat},
+        {"gigabytes", record, std::uintmax_t{5} << 30, ReadStatus::UnknownFormat},
+        {"gigabytes, other kind", "Some other file\r\n", std::uintmax_t{5} << 30,
+         ReadStatus::UnknownFormat},
+        {"magic line going on", std::string(kRecordFileMagic) + "X\r\n", 100,
+         ReadStatus::UnknownFormat},
+        {"magic line and nothing else", std::string(kRecordFileMagic), 0,
+         ReadStatus::ConversionError},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = folder / "big.vmr";
+        WriteBytes(path, c.start);
+        // The rest is a hole in the file: no disk space, and nothing to read unless asked.
+        if (c.size > c.start.size()) std::filesystem::resize_file(path, c.size);
+        const RecordFileResult r = ReadRecordFile(path, kLocale);
+        EXPECT_EQ(r.Status, c.status) << r.ErrorText;
+        if (c.status == ReadStatus::UnknownFormat) {
+            EXPECT_EQ(r.ErrorText, "Unknown file format");
+        }
+        if (c.status == ReadStatus::Ok) {
+            EXPECT_EQ(r.Content.Frames.size(), 2u);
+        }
+    }
+}
+

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "monitor/core/bookmarks.h"
 #include "monitor/core/ini_file.h"
+#include "monitor/core/record_file_writer.h"
 #include "monitor/core/settings_file.h"
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
@@ -15,6 +17,9 @@
 #include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
+#include "ui/button.h"
+#include "ui/edit.h"
+#include "ui/menu.h"
 #include "ui/range_control.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/timer.h"
@@ -117,6 +122,47 @@ TEST_F(ProgramFormsTest, StoredPlacesAreTakenAtCreationAndAtEveryReading) {
     Forms.Form9->Hide();
 }
 
+// A stored place that leaves a window's title bar off every screen is moved just enough for
+// the title bar to be on the work area; places on a screen, partly off it included, stay.
+TEST_F(ProgramFormsTest, PlacesOffEveryScreenAreMovedJustEnoughToBeReached) {
+    Create();
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(main->Handle(), MONITOR_DEFAULTTOPRIMARY), &info));
+    const RECT work = info.rcWork;
+    const int title = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME);
+    struct Case {
+        const char* what;
+        POINT stored;
+        // The place expected, from the window's width; nullptr: the stored one.
+        POINT (*expected)(const RECT& work, int width, int title);
+    };
+    const Case cases[] = {
+        {"on the screen", {work.left + 20, work.top + 13}, nullptr},
+        {"partly off the left", {work.left - 200, work.top + 50}, nullptr},
+        {"far above and left",
+         {-5000, -5000},
+         [](const RECT& w, int width, int) { return POINT{w.left - width + 100, w.top}; }},
+        {"far right",
+         {20000, work.top + 40},
+         [](const RECT& w, int, int) { return POINT{w.right - 100, w.top + 40}; }},
+        {"below the screen",
+         {work.left + 30, 20000},
+         [](const RECT& w, int, int t) { return POINT{w.left + 30, w.bottom - t}; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Settings stored;
+        for (int n : kFormPosWindows) stored.FormPos[n] = {c.stored.x, c.stored.y};
+        PlaceWindows(*main, stored);
+        for (const auto& [n, form] : NumberedWindows(*main)) {
+            const POINT want = c.expected ? c.expected(work, form->Width(), title) : c.stored;
+            EXPECT_EQ(form->Left(), want.x) << "window " << n;
+            EXPECT_EQ(form->Top(), want.y) << "window " << n;
+        }
+    }
+}
+
 // A file older than the current format loses its places: every window goes to the top left.
 TEST_F(ProgramFormsTest, AnOldFileLosesItsPlaces) {
     WriteSettings(SettingsFile(), PlacedSettings(), false);
@@ -174,6 +220,39 @@ TEST_F(ProgramFormsTest, CommandLineFileComesAfterTheSettingsAndTheStartupFrame)
     EXPECT_EQ(FrameCount.load(), 13);
     EXPECT_EQ(main->Get<ui::Edit>("Edit1").Text(), "Data from: recording.vmr");
     EXPECT_EQ(Forms.Form6->Car()[0], "Моя машина");  // the file's, after the defaults
+}
+
+// Started with a file that brings reference values, the window widens for them and the two
+// bookmark rows are laid out for the width it ends with, as through "View".
+TEST_F(ProgramFormsTest, CommandLineFileWithReferencesLaysOutTheBookmarksForTheWiderWindow) {
+    const auto file = env.folder / "references.vmr";
+    RecordFileSections sections;
+    sections.ReasonsForDiagnostics = std::vector<std::string>{"Проверка"};
+    for (auto& column : sections.References) column.assign(25, "1.0");
+    ASSERT_TRUE(WriteRecordFile(file, std::vector<RecordedFrame>(3), sections, {}).Ok());
+    env.arguments = {file.wstring()};
+    WriteSettings(SettingsFile(), PlacedSettings(), false);
+    Create();
+    const int narrow = main->Width();
+    // As the program entry starts it, the timers then run from the message loop.
+    main->Show();
+    main->Get<ui::Timer>("Timer1").SetEnabled(true);
+    auto& status = main->Get<ui::Edit>("Edit1");
+    const DWORD start = GetTickCount();
+    while (status.Text().rfind("Data from", 0) != 0 && GetTickCount() - start < 5000) {
+        ui::ProcessMessages();
+        Sleep(1);
+    }
+    ASSERT_EQ(status.Text(), "Data from: references.vmr");
+    ASSERT_TRUE(main->Get<ui::MenuItem>("N13").Checked());
+    ASSERT_GT(main->Width(), narrow);
+    const auto places = BookmarkLayout(main->Width());
+    for (int b = 1; b <= 10; ++b) {
+        const auto& button = main->Get<ui::Button>("BitBtn" + std::to_string(b));
+        const BookmarkPlace& want = places[static_cast<std::size_t>((b - 1) % 5)];
+        EXPECT_EQ(button.Left(), want.Left) << "bookmark " << b;
+        EXPECT_EQ(button.Width(), want.Width) << "bookmark " << b;
+    }
 }
 
 // The start-up step reopens the charts and help windows that were open at the last exit.

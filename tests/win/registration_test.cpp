@@ -145,6 +145,16 @@ TEST(ProgramPathTextTest, WithoutShortFormTheFullPathIsQuoted) {
               L"\"C:\\Velmorant files\\v.exe\"");
 }
 
+// On a volume without 8.3 names the short form is the long path itself: a blank in it must
+// not split the open command.
+TEST(ProgramPathTextTest, ShortFormWithABlankIsQuoted) {
+    EXPECT_EQ(ProgramPathText(L"D:\\Velmorant files\\v.exe", L"D:\\Velmorant files\\v.exe"),
+              L"\"D:\\Velmorant files\\v.exe\"");
+    const std::vector<FileTypeEntry> entries =
+        FileTypeEntries(ProgramPathText(L"D:\\A B\\v.exe", L"D:\\A B\\v.exe"));
+    EXPECT_EQ(entries[4].value, L"\"D:\\A B\\v.exe\" \"%1\"");
+}
+
 TEST(ShortPathOfTest, MissingFileHasNoShortForm) {
     const std::filesystem::path missing =
         std::filesystem::temp_directory_path() / L"no such folder 4711" / L"missing.exe";

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/activation_support.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -329,6 +330,61 @@ TEST_F(FormTest, KeyDownPreviewCanSwallowAKey) {
         ui::ProcessMessages();
         EXPECT_EQ(seen, std::vector<WORD>{VK_DELETE});
         EXPECT_EQ(WindowText(edit.Handle()), swallow ? L"ab" : L"b");
+    }
+}
+
+// Esc in an open drop-down list closes only the list, for an editable box and a fixed list
+// alike, whether the key comes as a key-down (with the character it brings) or as the
+// character alone; with the list closed Esc is the form's again.
+TEST(FormComboTest, EscInAnOpenListClosesOnlyTheList) {
+    const ui::Design components[] = {
+        {.kind = ui::Kind::ComboBox, .name = "ComboBox1", .left = 10, .top = 10, .width = 100,
+         .items = {"COM1", "COM2"}},
+        {.kind = ui::Kind::ComboBox, .name = "ComboBox2", .left = 10, .top = 40, .width = 100,
+         .dropDownList = true, .items = {"1", "2"}},
+    };
+    ui::FormDesign design = kDesign;
+    design.name = "Form2";
+    ui::Form form(design, components);
+    int escapes = 0;
+    form.OnKeyPress = [&](char& key) {
+        if (key == 27) ++escapes;
+    };
+    for (const char* name : {"ComboBox1", "ComboBox2"}) {
+        for (bool keyDown : {true, false}) {
+            SCOPED_TRACE(std::string(name) + (keyDown ? " key-down" : " character"));
+            auto& combo = form.Get<ui::ComboBox>(name);
+            // The window that has the keyboard in the box: its edit, or the box itself.
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            ASSERT_TRUE(GetComboBoxInfo(combo.Handle(), &info));
+            const HWND typedInto = info.hwndItem ? info.hwndItem : combo.Handle();
+            auto esc = [&] {
+                PostMessageW(typedInto, keyDown ? WM_KEYDOWN : WM_CHAR, VK_ESCAPE, 0x00010001);
+                ui::ProcessMessages();
+            };
+            bool dropped = false, stillDropped = true;
+            int escapesInList = -1, escapesAfter = -1;
+            // Another test program's window taking the activation closes the list: try again.
+            velmorant::test::UndisturbedInForeground([&] {
+                form.Show();
+                combo.SetFocus();
+                velmorant::test::PumpFor(20);
+                SendMessageW(combo.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+                dropped = SendMessageW(combo.Handle(), CB_GETDROPPEDSTATE, 0, 0);
+                escapes = 0;
+                esc();
+                stillDropped = SendMessageW(combo.Handle(), CB_GETDROPPEDSTATE, 0, 0);
+                escapesInList = escapes;
+                esc();
+                escapesAfter = escapes;
+                return dropped && velmorant::test::StillForeground();
+            });
+            EXPECT_TRUE(dropped);
+            EXPECT_FALSE(stillDropped);
+            EXPECT_EQ(escapesInList, 0);
+            EXPECT_EQ(escapesAfter, 1);
+        }
     }
 }
 

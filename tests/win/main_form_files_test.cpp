@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "monitor/core/record_file_reader.h"
+#include "monitor/win/main_form.h"
+#include "monitor/win/program_forms.h"
+#include "monitor/win/program_state.h"
+#include "tests/support/ecu_stream.h"
+#include "tests/win/recording_support.h"
+#include "tests/win/scripted_line.h"
+#include "ui/application.h"
+#include "ui/scripted_dialogs.h"
+
+using namespace velmorant;
+using namespace velmorant::test;
+
+namespace {
+
+// The main window with its car window, saving and opening record files through scripted
+// dialogs.
+class MainFormFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetSerialApi(&line);
+        RecordUnsaved = false;
+        form = std::make_unique<TForm1>();
+        form->Create();
+        car = std::make_unique<TForm6>();
+        car->Create();
+        Forms.Form6 = car.get();
+        form->Show();
+        form->Timer1Timer();  // the blank frame 1 of start-up
+    }
+    void TearDown() override {
+        if (CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
+        RecordUnsaved = false;
+        Forms.Form6 = nullptr;
+        car.reset();
+        form.reset();
+        SetSerialApi(nullptr);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    template <class T>
+    T& Get(const char* name) {
+        return form->Get<T>(name);
+    }
+    std::string Status() { return Get<ui::Edit>("Edit1").Text(); }
+    template <class Done>
+    void Pump(Done done, DWORD ms = 5000) {
+        const DWORD start = GetTickCount();
+        while (!done() && GetTickCount() - start < ms) {
+            ui::ProcessMessages();
+            Sleep(1);
+        }
+    }
+    std::filesystem::path File(const char* name) {
+        std::filesystem::create_directories(folder);
+        return folder / name;
+    }
+    std::filesystem::path Recording(const char* name, int n) {
+        const auto path = File(name);
+        WriteTestRecording(path, n);
+        return path;
+    }
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "velmorant_main_form_files";
+    ScriptedLine line;
+    ui::ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TForm6> car;
+};
+
+void PutOnClipboard(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+}
+
+}  // namespace
+
+// Line breaks of any kind in the comments and car fields come back as they were shown: the
+// comments' lines as lines, a one-line field's break as a blank, every later field in place.
+TEST_F(MainFormFilesTest, LineBreaksOfAnyKindSurviveSavingAndReopening) {
+    ASSERT_TRUE(form->LoadRecordFile(Recording("source.vmr", 3)));
+    car->Memo1().Clear();
+    PutOnClipboard(car->Handle(), L"first\nsecond");
+    SendMessageW(car->Memo1().Handle(), WM_PASTE, 0, 0);
+    car->Memo2().SetText("a\rb");
+    CarDescription fields = car->Car();
+    fields[0] = "a\rb";
+    fields[4] = "first\nsecond";
+    car->SetCar(fields);
+    EXPECT_EQ(car->Memo1().Lines(), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(car->Memo2().Lines(), (std::vector<std::string>{"a", "b"}));
+
+    const auto saved = File("saved.vmr");
+    dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
+    form->SaveRecordAs();
+    ASSERT_FALSE(RecordUnsaved.load());
+    dialogs.boxes.clear();
+    ASSERT_TRUE(form->LoadRecordFile(saved));
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(car->Memo1().Lines(), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(car->Memo2().Lines(), (std::vector<std::string>{"a", "b"}));
+    fields[0] = "a b";
+    fields[4] = "first second";
+    EXPECT_EQ(car->Car(), fields);
+}
+
+// Closing during a reading, Yes to saving and then no file chosen: the program stays open,
+// stopped, and says so as Stop would.
+TEST_F(MainFormFilesTest, SaveCancelledWhileClosingDuringAReadingSaysTheReadingStopped) {
+    std::vector<EcuFrame> frames(2);
+    line.events = SynthesizeStream(frames, {});
+    Get<ui::Button>("Button1").Click();
+    Pump([&] { return Get<ui::ScrollBar>("ScrollBar1").Max() == 2; });
+    ASSERT_EQ(Status(), "Reading...");
+    car->Memo2().SetLines({"Проверка"});
+    RecordUnsaved = true;
+    dialogs.answers = {IDYES};
+    form->Close();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(form->ReadingStopped());
+    EXPECT_FALSE(CapturePortOpen(CaptureRec));
+    EXPECT_EQ(Status(), "Reading stopped...");
+    EXPECT_EQ(Get<ui::Button>("Button1").Caption(), "Read");
+}
+
+// A file larger than any record is another kind of file: refused at once, the record kept.
+TEST_F(MainFormFilesTest, HugeFileIsUnknownFormatWithoutBeingRead) {
+    ASSERT_TRUE(form->LoadRecordFile(Recording("source.vmr", 4)));
+    const auto huge = Recording("huge.vmr", 2);
+    std::filesystem::resize_file(huge, std::uintmax_t{6} << 30);
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(form->LoadRecordFile(huge));
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    EXPECT_EQ(Status(), "Unknown file format");
+    EXPECT_EQ(Get<ui::ScrollBar>("ScrollBar1").Max(), 4);
+}
+
+// Save As starts on the current file's name, whether the file came through "View", the
+// command line or an earlier save.
+TEST_F(MainFormFilesTest, SaveAsOffersTheCurrentFileName) {
+    const auto viewed = Recording("viewed.vmr", 3);
+    const auto named = Recording("named.vmr", 3);
+    const auto saved = File("saved.vmr");
+    auto& view = Get<ui::MenuItem>("N2");
+    auto& saveAs = Get<ui::MenuItem>("N3");
+    struct Case {
+        const char* how;
+        std::function<void()> open;
+        std::filesystem::path offered;
+    };
+    const Case cases[] = {
+        {"View",
+         [&] {
+             dialogs.fileAnswers = {ui::FileDialogAnswer{viewed, 1}};
+             view.Click();
+         },
+         viewed},
+        {"command line", [&] { form->LoadRecordFile(named); }, named},
+        {"an earlier save",
+         [&] {
+             dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
+             saveAs.Click();
+         },
+         saved},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        c.open();
+        dialogs.fileRequests.clear();
+        saveAs.Click();
+        ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+        EXPECT_TRUE(dialogs.fileRequests[0].save);
+        EXPECT_EQ(dialogs.fileRequests[0].fileName, c.offered);
+    }
+}
