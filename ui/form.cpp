@@ -96,6 +96,17 @@ void Form::SetClientSize(int width, int height) {
     FitClientSize();
 }
 
+Component& Form::Adopt(std::unique_ptr<Component> component) {
+    const std::string& name = component->Name();
+    if (name.empty()) throw std::logic_error("A component of " + Name() + " has no name");
+    if (FindComponent(name))
+        throw std::logic_error("A component named " + name + " already exists on " + Name());
+    Component& adopted = *component;
+    components_.push_back(std::move(component));
+    byName_.emplace(adopted.Name(), &adopted);
+    return adopted;
+}
+
 Component* Form::FindComponent(std::string_view name) const {
     auto it = byName_.find(name);
     return it == byName_.end() ? nullptr : it->second;
@@ -208,7 +219,9 @@ void Form::BecomeActiveForm() {
     if (OnActivate) OnActivate();
 }
 
-bool Form::Active() const { return GetActiveWindow() == Handle(); }
+bool Form::Active() const {
+    return GetActiveWindow() == Handle();
+}
 
 void Form::SetFocus() {
     if (!Visible()) return;
@@ -229,10 +242,10 @@ void Form::RestoreFocus() {
 void Form::SetToolHint(HWND tool, const std::string& text) {
     if (!tooltip_) {
         if (text.empty()) return;
-        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                                   CodeModule(), nullptr);
+        tooltip_ =
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, CodeModule(), nullptr);
         SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
     }
     TTTOOLINFOW info{};
@@ -305,7 +318,8 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     LRESULT painted = 0;
-    if (PaintMessage(msg, wParam, [this](HDC dc, const RECT& r) { PaintSurface(dc, r); }, painted))
+    if (PaintMessage(
+            msg, wParam, [this](HDC dc, const RECT& r) { PaintSurface(dc, r); }, painted))
         return painted;
     switch (msg) {
         case WM_CLOSE:
