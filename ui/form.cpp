@@ -219,9 +219,7 @@ void Form::BecomeActiveForm() {
     if (OnActivate) OnActivate();
 }
 
-bool Form::Active() const {
-    return GetActiveWindow() == Handle();
-}
+bool Form::Active() const { return GetActiveWindow() == Handle(); }
 
 void Form::SetFocus() {
     if (!Visible()) return;
@@ -242,10 +240,10 @@ void Form::RestoreFocus() {
 void Form::SetToolHint(HWND tool, const std::string& text) {
     if (!tooltip_) {
         if (text.empty()) return;
-        tooltip_ =
-            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, CodeModule(), nullptr);
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                   CodeModule(), nullptr);
         SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
     }
     TTTOOLINFOW info{};
@@ -318,8 +316,7 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     LRESULT painted = 0;
-    if (PaintMessage(
-            msg, wParam, [this](HDC dc, const RECT& r) { PaintSurface(dc, r); }, painted))
+    if (PaintMessage(msg, wParam, [this](HDC dc, const RECT& r) { PaintSurface(dc, r); }, painted))
         return painted;
     switch (msg) {
         case WM_CLOSE:
