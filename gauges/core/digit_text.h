@@ -13,10 +13,12 @@ enum class TDigitStyle { dsInteger, dsDouble, dsDate, dsTime };
 // A date and time: days since 30 December 1899, the time of day as the fraction.
 struct DateTimeValue {
     double days = 0;
+    bool operator==(const DateTimeValue&) const = default;
 };
 // A fixed-point currency amount (value × 10000); a kind the digit display ignores.
 struct CurrencyValue {
     std::int64_t scaled = 0;
+    bool operator==(const CurrencyValue&) const = default;
 };
 
 // The value of a digit display: a tagged value. Small integer, integer, byte, single, double
