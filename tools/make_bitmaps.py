@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the program's bitmaps and icon into monitor/res.
 
-The lamps and menu pictures are 16-colour bitmaps on the standard VGA palette; the menu
+The lamps, menu pictures and digit strips are 16-colour bitmaps on the standard VGA palette;
+the digit strips are rows of 17 glyphs, 14 x 20 each, black on silver; the menu
 pictures use magenta as their transparent colour, and their bottom-left pixel is always
 background, which is where the image list takes the mask colour from. The icon is drawn at
 32 and 16 pixels with an alpha channel.
@@ -320,6 +321,99 @@ MENU = [
 ]
 
 
+# Glyphs of the digit strips, in strip order; the eleventh is blank.
+DIGIT_GLYPHS = "0123456789 ,.+-:/"
+GLYPH_W, GLYPH_H = 14, 20
+
+# Seven-segment digits: a top, b upper right, c lower right, d bottom, e lower left,
+# f upper left, g middle.
+SEGMENTS = {
+    '0': 'abcdef', '1': 'bc', '2': 'abdeg', '3': 'abcdg', '4': 'bcfg', '5': 'acdfg',
+    '6': 'acdefg', '7': 'abc', '8': 'abcdefg', '9': 'abcdfg', '-': 'g',
+}
+
+# A 5 x 7 matrix font of the same glyphs.
+MATRIX = {
+    '0': ["01110", "10001", "10011", "10101", "11001", "10001", "01110"],
+    '1': ["00100", "01100", "00100", "00100", "00100", "00100", "01110"],
+    '2': ["01110", "10001", "00001", "00010", "00100", "01000", "11111"],
+    '3': ["11111", "00010", "00100", "00010", "00001", "10001", "01110"],
+    '4': ["00010", "00110", "01010", "10010", "11111", "00010", "00010"],
+    '5': ["11111", "10000", "11110", "00001", "00001", "10001", "01110"],
+    '6': ["00110", "01000", "10000", "11110", "10001", "10001", "01110"],
+    '7': ["11111", "00001", "00010", "00100", "01000", "01000", "01000"],
+    '8': ["01110", "10001", "10001", "01110", "10001", "10001", "01110"],
+    '9': ["01110", "10001", "10001", "01111", "00001", "00010", "01100"],
+    ' ': ["00000"] * 7,
+    ',': ["00000", "00000", "00000", "00000", "01100", "00100", "01000"],
+    '.': ["00000", "00000", "00000", "00000", "00000", "01100", "01100"],
+    '+': ["00000", "00100", "00100", "11111", "00100", "00100", "00000"],
+    '-': ["00000", "00000", "00000", "11111", "00000", "00000", "00000"],
+    ':': ["00000", "01100", "01100", "00000", "01100", "01100", "00000"],
+    '/': ["00001", "00001", "00010", "00100", "01000", "10000", "10000"],
+}
+
+
+def blank_glyph():
+    return [[7] * GLYPH_W for _ in range(GLYPH_H)]
+
+
+def segment_glyph(ch, t):
+    """A seven-segment glyph with strokes t pixels thick, a pixel's gap at the corners."""
+    px = blank_glyph()
+
+    def box(x0, y0, x1, y1):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                px[y][x] = 0
+
+    left, right = 2, 11
+    top, middle, bottom = 2, 9, 18 - t
+    spans = {
+        'a': (left + t, top, right - t, top + t - 1),
+        'g': (left + t, middle, right - t, middle + t - 1),
+        'd': (left + t, bottom, right - t, bottom + t - 1),
+        'f': (left, top + t, left + t - 1, middle - 1),
+        'b': (right - t + 1, top + t, right, middle - 1),
+        'e': (left, middle + t, left + t - 1, bottom - 1),
+        'c': (right - t + 1, middle + t, right, bottom - 1),
+    }
+    for s in SEGMENTS.get(ch, ''):
+        box(*spans[s])
+    if ch == '+':
+        box(left + t, middle, right - t, middle + t - 1)
+        box(6, 5, 6 + t - 1, 14)
+    elif ch in ':':
+        box(6, 6, 7, 7)
+        box(6, 13, 7, 14)
+    elif ch in '.,':
+        box(6, 16, 7, 17)
+        if ch == ',':
+            box(5, 18, 6, 18)
+    elif ch == '/':
+        for y in range(top, bottom + t):
+            x = round(right - (y - top) * (right - left) / (bottom + t - 1 - top))
+            box(max(left, x - t + 1), y, x, y)
+    return px
+
+
+def matrix_glyph(ch, dots):
+    """The 5 x 7 matrix glyph, each point a 2 x 2 block, or a single dot for the dot look."""
+    px = blank_glyph()
+    for j, row in enumerate(MATRIX[ch]):
+        for i, bit in enumerate(row):
+            if bit == '1':
+                for dy in range(1 if dots else 2):
+                    for dx in range(1 if dots else 2):
+                        px[3 + 2 * j + dy][2 + 2 * i + dx] = 0
+    return px
+
+
+def digit_strip(glyph):
+    glyphs = [glyph(ch) for ch in DIGIT_GLYPHS]
+    return [sum((g[y] for g in glyphs), []) for y in range(GLYPH_H)]
+
+
 def parse_art(art):
     rows = [line.strip() for line in art.strip().splitlines()]
     assert len(rows) == 16 and all(len(r) == 16 for r in rows), rows
@@ -462,9 +556,20 @@ def main():
     for i, px in enumerate(menu):
         assert px[15][0] == MAGENTA, "menu picture %d needs background at its bottom left" % i
         write(os.path.join(out, "menu%02d.bmp" % i), bmp4(px))
+    # Strip 1 is the one the digit displays load; the others are alternative looks.
+    strips = [
+        digit_strip(lambda ch: segment_glyph(ch, 2)),
+        digit_strip(lambda ch: matrix_glyph(ch, False)),
+        digit_strip(lambda ch: segment_glyph(ch, 1)),
+        digit_strip(lambda ch: matrix_glyph(ch, True)),
+    ]
+    for i, px in enumerate(strips):
+        assert len(px[0]) == 238 and len(px) == 20
+        write(os.path.join(out, "kro_digit%d.bmp" % (i + 1)), bmp4(px))
     write(os.path.join(out, "velmorant.ico"), ico([32, 16]))
     if "--preview" in sys.argv:
         preview(os.path.join(out, "preview.ppm"), list(lamps.values()) + menu)
+        preview(os.path.join(out, "preview_digits.ppm"), strips)
 
 
 if __name__ == "__main__":

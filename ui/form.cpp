@@ -96,6 +96,17 @@ void Form::SetClientSize(int width, int height) {
     FitClientSize();
 }
 
+Component& Form::Adopt(std::unique_ptr<Component> component) {
+    const std::string& name = component->Name();
+    if (name.empty()) throw std::logic_error("A component of " + Name() + " has no name");
+    if (FindComponent(name))
+        throw std::logic_error("A component named " + name + " already exists on " + Name());
+    Component& adopted = *component;
+    components_.push_back(std::move(component));
+    byName_.emplace(adopted.Name(), &adopted);
+    return adopted;
+}
+
 Component* Form::FindComponent(std::string_view name) const {
     auto it = byName_.find(name);
     return it == byName_.end() ? nullptr : it->second;

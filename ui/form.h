@@ -37,6 +37,15 @@ public:
     // Builds one more component from a design row, as the table's rows are built (menu
     // commands added at run time come this way).
     Component& AddComponent(const Design& design);
+    // Takes a component made outside the design table (controls of other libraries, such as
+    // the gauges): owned, found by name and destroyed like the built ones.
+    Component& Adopt(std::unique_ptr<Component> component);
+    template <class T>
+    T& Adopt(std::unique_ptr<T> component) {
+        T& adopted = *component;
+        Adopt(std::unique_ptr<Component>(std::move(component)));
+        return adopted;
+    }
     Component* FindComponent(std::string_view name) const;
     // The component of that name and type; a missing or different one is a program error.
     template <class T>
