@@ -1,5 +1,11 @@
 #include "monitor/win/driving_form.h"
 
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "gauges/kro_digit.h"
+#include "gauges/kro_led.h"
 #include "monitor/win/display_windows.h"
 #include "monitor/win/driving_form_design.h"
 #include "monitor/win/large_display_form.h"
@@ -7,6 +13,7 @@
 #include "monitor/win/main_window.h"
 #include "monitor/win/program_forms.h"
 #include "ui/error_box.h"
+#include "ui/image.h"
 
 namespace velmorant {
 
@@ -21,6 +28,65 @@ TForm10::TForm10()
     OnKeyPress = [this](char& key) { FormKeyPress(key); };
     scrollBar1_.OnChange = [this] { ScrollBar1Change(); };
     button6_.OnClick = [this] { Button6Click(); };
+    CreateGauges();
+    DrawDecorations();
+}
+
+void TForm10::CreateGauges() {
+    ui::Bitmap strip;
+    strip.LoadFromResource(kDrivingDigitStrip);
+    for (const DigitPlace& p : DrivingDigits()) {
+        auto& digit = Adopt(
+            std::make_unique<gauges::TKroDigit>(*this, Get<ui::WinControl>(p.parent), p.name));
+        digit.SetDigitBitmap(strip);
+        digit.SetDigitStyle(gauges::TDigitStyle::dsInteger);
+        digit.SetDecimals(0);
+        digit.SetDigitScrolling(false);
+        digit.SetValue(std::int32_t{0});
+        digit.SetDigitCount(static_cast<std::uint8_t>(p.digitCount));
+        digit.SetLeft(p.left);
+        digit.SetTop(p.top);
+    }
+    for (const LedPlace& p : DrivingLeds()) {
+        auto& led =
+            Adopt(std::make_unique<gauges::TKroLED>(*this, Get<ui::WinControl>(p.parent), p.name));
+        led.SetBounds(p.left, p.top, 17, 17);
+        led.SetColor(ui::kGreen);
+        led.SetFrameColor(ui::kBlack);
+        led.SetLightEffect(true);
+    }
+}
+
+void TForm10::DrawDecorations() {
+    const ui::Colour face = ui::ToRgb(ui::kBtnFace);
+    for (int n = 1; n <= 4; ++n) {
+        auto& image = Get<ui::Image>("Image" + std::to_string(n));
+        ui::Bitmap& b = image.Picture();
+        b.SetSize(17, 17);
+        ui::Canvas& c = b.GetCanvas();
+        c.SetPenColour(face);
+        c.SetBrushColour(face);
+        c.Rectangle(0, 0, 17, 17);
+        c.SetPenColour(ui::kGrey);
+        c.SetBrushColour(ui::kSilver);
+        c.Ellipse(2, 2, 15, 15);
+        c.MoveTo(5, 11);
+        c.LineTo(12, 4);
+    }
+    auto& thermometer = Get<ui::Image>("Image5");
+    ui::Bitmap& b = thermometer.Picture();
+    b.SetSize(32, 32);
+    ui::Canvas& c = b.GetCanvas();
+    c.SetPenColour(face);
+    c.SetBrushColour(face);
+    c.Rectangle(0, 0, 32, 32);
+    c.SetPenColour(ui::kNavy);
+    c.SetBrushColour(ui::kWhite);
+    c.Rectangle(13, 2, 19, 24);
+    c.SetBrushColour(ui::kRed);
+    c.Ellipse(10, 20, 22, 31);
+    c.SetPenColour(ui::kRed);
+    c.Rectangle(15, 10, 17, 24);
 }
 
 LRESULT TForm10::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -88,10 +154,30 @@ void TForm10::Button6Click() {
     if (TForm1* main = MainWindow()) main->Button6Click();
 }
 
+namespace {
+
+gauges::DigitValue DigitOf(const DigitValue& v) {
+    if (v.IsInteger) return v.Integer;
+    return v.Real;
+}
+
+}  // namespace
+
 void TForm10::ShowGauges(const DrivingGauges& g) {
+    auto digit = [this](const char* name, const DigitValue& v) {
+        Get<gauges::TKroDigit>(name).SetValue(DigitOf(v));
+    };
+    digit("KroTacho1Digit", g.KroTacho1Digit);
+    digit("KroTacho2Digit", g.KroTacho2Digit);
+    digit("KroTacho3Digit", g.KroTacho3Digit);
+    digit("KroTacho4Digit", g.KroTacho4Digit);
     Get<ui::Label>("Label6").SetCaption(g.Label6);
     Get<ui::Label>("Label12").SetCaption(g.Label12);
     Get<ui::Label>("Label13").SetCaption(g.Label13);
+    Get<gauges::TKroLED>("KroLED1").SetColor(g.KroLED1Color);
+    Get<gauges::TKroLED>("KroLED2").SetColor(g.KroLED2Color);
+    Get<gauges::TKroLED>("KroLED3").SetColor(g.KroLED3Color);
+    Get<gauges::TKroLED>("KroLED4").SetColor(g.KroLED4Color);
 }
 
 }  // namespace velmorant

@@ -39,6 +39,8 @@ protected:
 private:
     // Back to the main window; true when this window was showing.
     bool GiveBackPlace();
+    void CreateGauges();
+    void DrawDecorations();
 
     ui::Button& button6_;
     ui::ScrollBar& scrollBar1_;

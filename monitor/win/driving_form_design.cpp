@@ -103,6 +103,25 @@ std::vector<Design> BuildComponents() {
     label("Panel11", 178, 163, "liters", kUnitFont);
 
     // The bottom strip: frame counter, playback and the frame position.
+    // Decoration: a screw head in the top right corner of each group, and a thermometer
+    // inside the coolant gauge (drawn at creation).
+    int image = 0;
+    for (const char* face : {"Panel5", "Panel6", "Panel7", "Panel8"})
+        d.push_back({.kind = Kind::Image,
+                     .name = "Image" + std::to_string(++image),
+                     .parent = face,
+                     .left = 320,
+                     .top = 4,
+                     .width = 17,
+                     .height = 17});
+    d.push_back({.kind = Kind::Image,
+                 .name = "Image5",
+                 .parent = "Panel7",
+                 .left = 156,
+                 .top = 100,
+                 .width = 32,
+                 .height = 32});
+
     panel("Panel12", "", 0, 607, 690, 45, ui::Bevel::Raised);
     d.push_back({.kind = Kind::Label,
                  .name = "Label6",
@@ -153,6 +172,40 @@ const ui::FormDesign& DrivingFormDesign() {
 std::span<const ui::Design> DrivingFormComponents() {
     static const std::vector<Design> components = BuildComponents();
     return components;
+}
+
+std::span<const TachoPlace> DrivingTachos() {
+    static const TachoPlace tachos[] = {
+        {"KroTacho1", "Panel5", 8, 29, 313, 160, 0, 8000, 8, 10, 16, 0},
+        {"KroTacho2", "Panel6", 8, 32, 313, 161, 0, 180, 9, 10, 16, 0},
+        {"KroTacho3", "Panel7", 60, 40, 225, 113, 40, 120, 8, 5, 11, 40},
+        {"KroTacho4", "Panel8", 52, 40, 225, 113, 100, 800, 7, 5, 0, 100},
+        {"KroTacho5", "Panel11", 20, 24, 133, 65, 0, 40, 8, 5, 0, 0},
+        {"KroTacho7", "Panel11", 176, 24, 129, 65, -30, 60, 6, 5, 0, -30},
+        {"KroTacho6", "Panel11", 20, 112, 133, 65, 30, 60, 6, 5, 0, 30},
+        {"KroTacho8", "Panel11", 176, 112, 129, 65, 0, 20, 10, 5, 0, 0},
+    };
+    return tachos;
+}
+
+std::span<const DigitPlace> DrivingDigits() {
+    static const DigitPlace digits[] = {
+        {"KroTacho1Digit", "Panel5", 193, 161, 4},
+        {"KroTacho2Digit", "Panel6", 208, 164, 3},
+        {"KroTacho3Digit", "Panel7", 188, 129, 3},
+        {"KroTacho4Digit", "Panel8", 180, 129, 3},
+    };
+    return digits;
+}
+
+std::span<const LedPlace> DrivingLeds() {
+    static const LedPlace leds[] = {
+        {"KroLED1", "Panel9", 280, 16},
+        {"KroLED2", "Panel9", 280, 40},
+        {"KroLED4", "Panel9", 280, 64},
+        {"KroLED3", "Panel9", 280, 88},
+    };
+    return leds;
 }
 
 }  // namespace velmorant
