@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
+#include <cstdint>
 #include <thread>
 
+#include "gauges/kro_digit.h"
+#include "gauges/kro_led.h"
 #include "tests/win/display_windows_support.h"
 
 using namespace velmorant;
@@ -139,4 +143,154 @@ TEST_F(DrivingFormTest, PlaybackButton) {
     EXPECT_EQ(MainStatus(), "Playback is stopped");
     EXPECT_EQ(driving->Button6().Caption(), ">");
     EXPECT_EQ(main->Get<ui::Button>("Button6").Caption(), ">");
+}
+
+namespace {
+
+struct GaugeCase {
+    const char* what;
+    std::array<std::uint8_t, 10> bytes;
+    std::array<std::uint8_t, 8> byte11;
+    double tacho1;
+    ui::Colour tacho1Colour;
+    double tacho3;
+    ui::Colour tacho3Colour;
+    gauges::DigitValue digit3;
+    double tacho4;
+    gauges::DigitValue digit4;
+    double tacho8;
+    ui::Colour tacho8Colour;
+    std::array<ui::Colour, 4> leds;  // KroLED1..KroLED4
+};
+
+constexpr std::array<std::uint8_t, 8> kAllFlags = {1, 1, 1, 1, 1, 1, 1, 1};
+constexpr std::array<std::uint8_t, 8> kNoFlags = {};
+constexpr ui::Colour kBlue = 0xFF0000, kYellow = 0x00FFFF, kRed = 0x0000FF, kGreen = 0x008000,
+                     kGrey = 0x808080;
+constexpr std::array<ui::Colour, 4> kGreyLeds = {kGrey, kGrey, kGrey, kGrey};
+
+// Bytes: injection, ignition, valve, speed, intake, coolant, throttle, vehicle speed, air/fuel.
+const GaugeCase kGaugeCases[] = {
+    {"6000 rpm",
+     {40, 0, 0, 240, 21, 237, 0, 60, 0, 0},
+     kNoFlags,
+     6000,
+     kBlue,
+     99,
+     kGreen,
+     99.0,
+     102.606,
+     102.606,
+     3,
+     kBlue,
+     kGreyLeds},
+    {"6025 rpm",
+     {40, 0, 0, 241, 21, 237, 0, 60, 0, 0},
+     kNoFlags,
+     6025,
+     kYellow,
+     99,
+     kGreen,
+     99.0,
+     102.606,
+     102.606,
+     3,
+     kBlue,
+     kGreyLeds},
+    {"coolant 103.0",
+     {40, 0, 0, 32, 20, 238, 0, 0, 0, 0},
+     kAllFlags,
+     800,
+     kBlue,
+     103,
+     kRed,
+     103.0,
+     100,
+     std::int32_t{0},
+     2,
+     kBlue,
+     {kRed, kRed, kGreen, kRed}},
+    {"coolant 82.1",
+     {40, 0, 0, 32, 20, 229, 0, 1, 0, 0},
+     kNoFlags,
+     800,
+     kBlue,
+     82.1,
+     kGreen,
+     82.1,
+     100,
+     std::int32_t{0},
+     20,
+     kRed,
+     kGreyLeds},
+    {"coolant 80.0",
+     {40, 0, 0, 32, 20, 228, 0, 0, 0, 0},
+     kNoFlags,
+     800,
+     kBlue,
+     80,
+     kBlue,
+     80.0,
+     100,
+     std::int32_t{0},
+     2,
+     kBlue,
+     kGreyLeds},
+    {"engine stopped",
+     {255, 0, 0, 0, 21, 238, 0, 0, 0, 0},
+     kAllFlags,
+     0,
+     kBlue,
+     40,
+     kBlue,
+     std::int32_t{0},
+     102.606,
+     102.606,
+     0,
+     kBlue,
+     kGreyLeds},
+    {"standing, much fuel",
+     {255, 0, 0, 255, 0, 237, 0, 0, 0, 0},
+     kNoFlags,
+     6375,
+     kYellow,
+     99,
+     kGreen,
+     99.0,
+     100,
+     std::int32_t{0},
+     20,
+     kRed,
+     kGreyLeds},
+};
+
+}  // namespace
+
+// The frame display's table through the real window: gauge positions and pointer colours,
+// digits (an integer 0 where the gauge rests, a real otherwise) and lamps lit only while the
+// engine turns.
+TEST_F(DrivingFormTest, GaugesDigitsAndLampsOfAFrame) {
+    std::vector<RecordedFrame> frames;
+    for (const GaugeCase& c : kGaugeCases) {
+        RecordedFrame f;
+        f.DataBytes = c.bytes;
+        f.Byte11Bits = c.byte11;
+        frames.push_back(f);
+    }
+    Load(frames);
+    main->N10Click();
+    int k = 0;
+    for (const GaugeCase& c : kGaugeCases) {
+        SCOPED_TRACE(c.what);
+        driving->ScrollBar1().SetPosition(++k);
+        ASSERT_EQ(MainBar().Position(), k);
+        EXPECT_EQ(driving->Get<gauges::TKroDigit>("KroTacho1Digit").Value(),
+                  gauges::DigitValue{c.tacho1});
+        EXPECT_EQ(driving->Get<gauges::TKroDigit>("KroTacho3Digit").Value(), c.digit3);
+        EXPECT_EQ(driving->Get<gauges::TKroDigit>("KroTacho4Digit").Value(), c.digit4);
+        for (int n = 1; n <= 4; ++n)
+            EXPECT_EQ(driving->Get<gauges::TKroLED>("KroLED" + std::to_string(n)).Color(),
+                      c.leds[n - 1])
+                << "KroLED" << n;
+    }
 }
