@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "gauges/core/number_text.h"
 #include "gauges/core/rounding.h"
 
 namespace gauges {
@@ -33,6 +34,11 @@ LabelHorizontal LabelAlignment(int i, int n, bool outside) {
     const bool leftHalf = i < n / 2;
     if (outside) return leftHalf ? LabelHorizontal::Right : LabelHorizontal::Left;
     return leftHalf ? LabelHorizontal::Left : LabelHorizontal::Right;
+}
+
+std::string ScaleLabel(int i, int n, double minValue, double maxValue, int decimals) {
+    const double v = (maxValue - minValue) / n * i + minValue;
+    return FormatReal(1, static_cast<std::uint16_t>(decimals), v);
 }
 
 }  // namespace gauges

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace gauges {
 
 struct DialPoint {
@@ -37,5 +39,8 @@ enum class LabelHorizontal { Left, Centre, Right };
 // left half, its left edge on the right half, and its centre at the top when n is even.
 // Inside the dial it is the other way round.
 LabelHorizontal LabelAlignment(int i, int n, bool outside);
+
+// The text of label i of n intervals from minValue to maxValue, with `decimals` decimals.
+std::string ScaleLabel(int i, int n, double minValue, double maxValue, int decimals);
 
 }  // namespace gauges
