@@ -6,6 +6,7 @@
 
 #include "gauges/kro_digit.h"
 #include "gauges/kro_led.h"
+#include "gauges/kro_tacho.h"
 #include "monitor/win/display_windows.h"
 #include "monitor/win/driving_form_design.h"
 #include "monitor/win/large_display_form.h"
@@ -33,6 +34,27 @@ TForm10::TForm10()
 }
 
 void TForm10::CreateGauges() {
+    for (const TachoPlace& p : DrivingTachos()) {
+        auto& tacho = Adopt(
+            std::make_unique<gauges::TKroTacho>(*this, Get<ui::WinControl>(p.parent), p.name));
+        tacho.SetBounds(p.left, p.top, p.width, p.height);
+        // The maximum first: a minimum above the old maximum would push it.
+        tacho.SetMaxValue(p.max);
+        tacho.SetMinValue(p.min);
+        tacho.SetNumberOfIntervals(p.intervals);
+        tacho.SetPinRadius(p.pinRadius);
+        tacho.SetPointerColor(ui::kBlue);
+        tacho.SetPointerType(gauges::TZeigerform::zfNadel);
+        tacho.SetPinColor(ui::kNavy);
+        tacho.SetPosition(p.position);
+        if (p.scaleFontHeight > 0) {
+            ui::Font font = tacho.GetFont();
+            font.height = p.scaleFontHeight;
+            tacho.SetFont(font);
+        }
+    }
+    // The thermometer shows through the coolant gauge's face.
+    Get<gauges::TKroTacho>("KroTacho3").SetTransparent(true);
     ui::Bitmap strip;
     strip.LoadFromResource(kDrivingDigitStrip);
     for (const DigitPlace& p : DrivingDigits()) {
@@ -164,12 +186,26 @@ gauges::DigitValue DigitOf(const DigitValue& v) {
 }  // namespace
 
 void TForm10::ShowGauges(const DrivingGauges& g) {
+    auto tacho = [this](const char* name) -> gauges::TKroTacho& {
+        return Get<gauges::TKroTacho>(name);
+    };
     auto digit = [this](const char* name, const DigitValue& v) {
         Get<gauges::TKroDigit>(name).SetValue(DigitOf(v));
     };
+    tacho("KroTacho1").SetPosition(g.KroTacho1Position);
+    tacho("KroTacho1").SetPointerColor(g.KroTacho1Color);
     digit("KroTacho1Digit", g.KroTacho1Digit);
+    tacho("KroTacho2").SetPosition(g.KroTacho2Position);
     digit("KroTacho2Digit", g.KroTacho2Digit);
+    tacho("KroTacho3").SetPosition(g.KroTacho3Position);
+    tacho("KroTacho3").SetPointerColor(g.KroTacho3Color);
     digit("KroTacho3Digit", g.KroTacho3Digit);
+    tacho("KroTacho8").SetPosition(g.KroTacho8Position);
+    tacho("KroTacho8").SetPointerColor(g.KroTacho8Color);
+    tacho("KroTacho7").SetPosition(g.KroTacho7Position);
+    tacho("KroTacho6").SetPosition(g.KroTacho6Position);
+    tacho("KroTacho5").SetPosition(g.KroTacho5Position);
+    tacho("KroTacho4").SetPosition(g.KroTacho4Position);
     digit("KroTacho4Digit", g.KroTacho4Digit);
     Get<ui::Label>("Label6").SetCaption(g.Label6);
     Get<ui::Label>("Label12").SetCaption(g.Label12);

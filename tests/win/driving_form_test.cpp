@@ -9,6 +9,7 @@
 
 #include "gauges/kro_digit.h"
 #include "gauges/kro_led.h"
+#include "gauges/kro_tacho.h"
 #include "tests/win/display_windows_support.h"
 
 using namespace velmorant;
@@ -170,99 +171,27 @@ constexpr ui::Colour kBlue = 0xFF0000, kYellow = 0x00FFFF, kRed = 0x0000FF, kGre
 constexpr std::array<ui::Colour, 4> kGreyLeds = {kGrey, kGrey, kGrey, kGrey};
 
 // Bytes: injection, ignition, valve, speed, intake, coolant, throttle, vehicle speed, air/fuel.
+// clang-format off
 const GaugeCase kGaugeCases[] = {
-    {"6000 rpm",
-     {40, 0, 0, 240, 21, 237, 0, 60, 0, 0},
-     kNoFlags,
-     6000,
-     kBlue,
-     99,
-     kGreen,
-     99.0,
-     102.606,
-     102.606,
-     3,
-     kBlue,
-     kGreyLeds},
-    {"6025 rpm",
-     {40, 0, 0, 241, 21, 237, 0, 60, 0, 0},
-     kNoFlags,
-     6025,
-     kYellow,
-     99,
-     kGreen,
-     99.0,
-     102.606,
-     102.606,
-     3,
-     kBlue,
-     kGreyLeds},
-    {"coolant 103.0",
-     {40, 0, 0, 32, 20, 238, 0, 0, 0, 0},
-     kAllFlags,
-     800,
-     kBlue,
-     103,
-     kRed,
-     103.0,
-     100,
-     std::int32_t{0},
-     2,
-     kBlue,
-     {kRed, kRed, kGreen, kRed}},
-    {"coolant 82.1",
-     {40, 0, 0, 32, 20, 229, 0, 1, 0, 0},
-     kNoFlags,
-     800,
-     kBlue,
-     82.1,
-     kGreen,
-     82.1,
-     100,
-     std::int32_t{0},
-     20,
-     kRed,
-     kGreyLeds},
-    {"coolant 80.0",
-     {40, 0, 0, 32, 20, 228, 0, 0, 0, 0},
-     kNoFlags,
-     800,
-     kBlue,
-     80,
-     kBlue,
-     80.0,
-     100,
-     std::int32_t{0},
-     2,
-     kBlue,
-     kGreyLeds},
-    {"engine stopped",
-     {255, 0, 0, 0, 21, 238, 0, 0, 0, 0},
-     kAllFlags,
-     0,
-     kBlue,
-     40,
-     kBlue,
-     std::int32_t{0},
-     102.606,
-     102.606,
-     0,
-     kBlue,
-     kGreyLeds},
-    {"standing, much fuel",
-     {255, 0, 0, 255, 0, 237, 0, 0, 0, 0},
-     kNoFlags,
-     6375,
-     kYellow,
-     99,
-     kGreen,
-     99.0,
-     100,
-     std::int32_t{0},
-     20,
-     kRed,
-     kGreyLeds},
+    // Fuel 13.2 l/h at 60 km/h: 22 l/100 km, past the fuel gauge's maximum.
+    {"6000 rpm", {40, 0, 0, 240, 21, 237, 0, 60, 0, 0}, kNoFlags,
+     6000, kBlue, 99, kGreen, 99.0, 102.606, 102.606, 20, kRed, kGreyLeds},
+    {"6025 rpm", {40, 0, 0, 241, 21, 237, 0, 60, 0, 0}, kNoFlags,
+     6025, kYellow, 99, kGreen, 99.0, 102.606, 102.606, 20, kRed, kGreyLeds},
+    // Standing: the fuel gauge shows 1.76 l/h rounded up.
+    {"coolant 103.0", {40, 0, 0, 32, 20, 238, 0, 0, 0, 0}, kAllFlags,
+     800, kBlue, 103, kRed, 103.0, 100, std::int32_t{0}, 2, kBlue, {kRed, kRed, kGreen, kRed}},
+    {"coolant 82.1", {40, 0, 0, 32, 20, 229, 0, 1, 0, 0}, kNoFlags,
+     800, kBlue, 82.1, kGreen, 82.1, 100, std::int32_t{0}, 20, kRed, kGreyLeds},
+    // 2.93 l/100 km rounded up.
+    {"coolant 80.0", {40, 0, 0, 32, 20, 228, 0, 60, 0, 0}, kNoFlags,
+     800, kBlue, 80, kBlue, 80.0, 100, std::int32_t{0}, 3, kBlue, kGreyLeds},
+    {"engine stopped", {255, 0, 0, 0, 21, 238, 0, 0, 0, 0}, kAllFlags,
+     0, kBlue, 40, kBlue, std::int32_t{0}, 102.606, 102.606, 0, kBlue, kGreyLeds},
+    {"standing, much fuel", {255, 0, 0, 255, 0, 237, 0, 0, 0, 0}, kNoFlags,
+     6375, kYellow, 99, kGreen, 99.0, 100, std::int32_t{0}, 20, kRed, kGreyLeds},
 };
+// clang-format on
 
 }  // namespace
 
@@ -284,6 +213,17 @@ TEST_F(DrivingFormTest, GaugesDigitsAndLampsOfAFrame) {
         SCOPED_TRACE(c.what);
         driving->ScrollBar1().SetPosition(++k);
         ASSERT_EQ(MainBar().Position(), k);
+        auto& tacho1 = driving->Get<gauges::TKroTacho>("KroTacho1");
+        auto& tacho3 = driving->Get<gauges::TKroTacho>("KroTacho3");
+        auto& tacho4 = driving->Get<gauges::TKroTacho>("KroTacho4");
+        auto& tacho8 = driving->Get<gauges::TKroTacho>("KroTacho8");
+        EXPECT_EQ(tacho1.Position(), c.tacho1);
+        EXPECT_EQ(tacho1.PointerColor(), c.tacho1Colour);
+        EXPECT_NEAR(tacho3.Position(), c.tacho3, 1e-9);
+        EXPECT_EQ(tacho3.PointerColor(), c.tacho3Colour);
+        EXPECT_NEAR(tacho4.Position(), c.tacho4, 1e-9);
+        EXPECT_EQ(tacho8.Position(), c.tacho8);
+        EXPECT_EQ(tacho8.PointerColor(), c.tacho8Colour);
         EXPECT_EQ(driving->Get<gauges::TKroDigit>("KroTacho1Digit").Value(),
                   gauges::DigitValue{c.tacho1});
         EXPECT_EQ(driving->Get<gauges::TKroDigit>("KroTacho3Digit").Value(), c.digit3);
@@ -293,4 +233,45 @@ TEST_F(DrivingFormTest, GaugesDigitsAndLampsOfAFrame) {
                       c.leds[n - 1])
                 << "KroLED" << n;
     }
+}
+
+// The gauges as the window creates them: ranges, intervals, pins, blue needles, start
+// positions; then the throttle, ignition, valve and speed gauges of a frame.
+TEST_F(DrivingFormTest, GaugeDesignAndTheSmallGauges) {
+    struct Design {
+        const char* name;
+        double min, max;
+        int intervals, pin;
+        double start;
+    };
+    const Design designs[] = {
+        {"KroTacho1", 0, 8000, 8, 10, 0},  {"KroTacho2", 0, 180, 9, 10, 0},
+        {"KroTacho3", 40, 120, 8, 5, 40},  {"KroTacho4", 100, 800, 7, 5, 100},
+        {"KroTacho5", 0, 40, 8, 5, 0},     {"KroTacho6", 30, 60, 6, 5, 30},
+        {"KroTacho7", -30, 60, 6, 5, -30}, {"KroTacho8", 0, 20, 10, 5, 0},
+    };
+    for (const Design& d : designs) {
+        SCOPED_TRACE(d.name);
+        auto& t = driving->Get<gauges::TKroTacho>(d.name);
+        EXPECT_EQ(t.MinValue(), d.min);
+        EXPECT_EQ(t.MaxValue(), d.max);
+        EXPECT_EQ(t.NumberOfIntervals(), d.intervals);
+        EXPECT_EQ(t.PinRadius(), d.pin);
+        EXPECT_EQ(t.Position(), d.start);
+        EXPECT_EQ(t.PointerColor(), ui::kBlue);
+        EXPECT_EQ(t.PointerType(), gauges::TZeigerform::zfNadel);
+        EXPECT_EQ(t.PinColor(), ui::kNavy);
+    }
+    EXPECT_EQ(driving->Get<gauges::TKroDigit>("KroTacho1Digit").DigitCount(), 4);
+    EXPECT_EQ(driving->Get<gauges::TKroDigit>("KroTacho2Digit").DigitCount(), 3);
+
+    RecordedFrame f;
+    f.DataBytes = {0, 63, 255, 40, 0, 0, 80, 60, 0, 0};
+    Load({f});
+    main->N10Click();
+    EXPECT_NEAR(driving->Get<gauges::TKroTacho>("KroTacho7").Position(), -0.39, 1e-9);
+    EXPECT_EQ(driving->Get<gauges::TKroTacho>("KroTacho6").Position(), 60);  // 100 %, held
+    EXPECT_EQ(driving->Get<gauges::TKroTacho>("KroTacho5").Position(), 40);
+    EXPECT_EQ(driving->Get<gauges::TKroTacho>("KroTacho2").Position(), 60);
+    EXPECT_EQ(driving->Get<gauges::TKroDigit>("KroTacho2Digit").Value(), gauges::DigitValue{60.0});
 }
