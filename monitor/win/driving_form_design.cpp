@@ -66,7 +66,7 @@ std::vector<Design> BuildComponents() {
     label("Panel6", 103, 175, "km/h", kUnitFont);
     label("Panel7", 8, 8, "Tempetature", kCaptionFont);
     label("Panel8", 8, 8, "Inlet pressure", kCaptionFont);
-    label("Panel8", 56, 139, "mm.of Hg.", kUnitFont);
+    label("Panel8", 56, 141, "mm.of Hg.", kUnitFont);
 
     // Lower left: the four flag lamps beside their captions, and the fuel flow.
     panel("Panel9", "Panel7", 2, 160, 337, 214, ui::Bevel::Raised);
