@@ -13,6 +13,7 @@
 #include "monitor/core/record_file_writer.h"
 #include "monitor/core/text_export.h"
 #include "monitor/core/settings_file.h"
+#include "monitor/win/large_display_form.h"
 #include "monitor/win/main_form_design.h"
 #include "monitor/win/program_forms.h"
 #include "monitor/win/registration.h"
@@ -104,6 +105,9 @@ TForm1::TForm1()
     };
     Get<ui::MenuItem>("N8").OnClick = [this] { N8Click(); };
     Get<ui::MenuItem>("N9").OnClick = [this] { N9Click(); };
+    Get<ui::MenuItem>("N31").OnClick = [this] { N31Click(); };
+    Get<ui::MenuItem>("N10").OnClick = [this] { N10Click(); };
+    edit1_.OnChange = [this] { Edit1Change(); };
     Get<ui::MenuItem>("N34").OnClick = [] {
         if (Forms.Form9) Forms.Form9->Show();
     };
@@ -211,6 +215,7 @@ void TForm1::FormClose() {
     startupDone_ = false;
     // A settings file that cannot be written ends in the error box; the program still ends.
     ui::Guarded([this] { SaveSettings(); });
+    FreeLampBitmaps();
     if (instanceMutex_) {
         CloseHandle(instanceMutex_);
         instanceMutex_ = nullptr;
@@ -326,6 +331,7 @@ void TForm1::Timer1Timer() {
     const int n = stored.Index;
     scrollBar1_.SetMax(n);
     scrollBar1_.SetPosition(n);
+    MirrorFramePosition();
     MemoDraw(n);
     if (stored.RecordFull) {
         CloseCapturePort(CaptureRec);
@@ -386,6 +392,7 @@ void TForm1::MemoDraw(int n) {
         listView2_.EndUpdate();
         listView1_.EndUpdate();
     }
+    DrawDisplays(frame);
     if (n12_.Checked()) {
         listView6_.Clear();
         for (const std::string& item : BytesColumnOf(frame)) listView6_.AddItem(item);
@@ -426,6 +433,7 @@ void TForm1::EnableIdleControls(bool stopped) {
     button5_.SetEnabled(stopped);
     button6_.SetEnabled(stopped);
     button1_.SetCaption(stopped ? "Read" : "Stop");
+    if (Forms.Form7) Forms.Form7->Button2().SetCaption(stopped ? "Read" : "Stop");
 }
 
 void TForm1::ClearRecord() {
@@ -493,8 +501,6 @@ void TForm1::ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse) {
     for (int i = 0; i < listView2_.ItemCount(); ++i) list.AddItem(listView2_.ItemCaption(i));
 }
 
-void TForm1::SetPlaybackCaption(const char* caption) { button6_.SetCaption(caption); }
-
 void TForm1::Button6Click() {
     if (timer4_.Enabled()) {
         edit1_.SetText("Playback is stopped");
@@ -522,6 +528,7 @@ void TForm1::Timer4Timer() {
 void TForm1::ScrollBar1Change() {
     if (!readingStopped_) return;
     MemoDraw(scrollBar1_.Position());
+    MirrorFramePosition();
 }
 
 bool TForm1::LoadRecordFile(const std::filesystem::path& given) {

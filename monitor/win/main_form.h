@@ -47,6 +47,9 @@ public:
     void N9Click();  // help
     void N25Click();  // performance check
     void N32Click();  // cable check
+    void N31Click();  // large data display
+    void N10Click();  // driving parameters
+    void Edit1Change();
     void Timer1Timer();  // the frame store
     void Timer2Timer();  // command-line open
     void Timer3Timer();  // performance check result
@@ -84,6 +87,10 @@ private:
     void BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse);
     void ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse);
     void SetPlaybackCaption(const char* caption);
+    // The large display and the driving-parameters window: what the frame display writes
+    // into them while they are visible, and their mirrors of the frame position.
+    void DrawDisplays(const RecordedFrame& frame);
+    void MirrorFramePosition();
     // What a good read puts in the windows.
     void ShowRecordFile(const RecordFileContent& content, const std::filesystem::path& path);
     // After any read that got past the file's first line: the car window for an additional

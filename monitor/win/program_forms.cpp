@@ -1,7 +1,9 @@
 #include "monitor/win/program_forms.h"
 
 #include "monitor/win/about_form.h"
+#include "monitor/win/driving_form.h"
 #include "monitor/win/help_form.h"
+#include "monitor/win/large_display_form.h"
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
 #include "ui/application.h"
@@ -38,10 +40,10 @@ TForm1& CreateProgramForms() {
     Forms.Form4 = &app.CreateForm<TForm4>();
     Forms.Form5 = &app.CreateForm<TForm5>();
     Forms.Form6 = &app.CreateForm<TForm6>();
-    Forms.Form7 = make("Form7", "Large data display", 222, 91, 995, 499);
+    Forms.Form7 = &app.CreateForm<TForm7>();
     Forms.Form8 = &app.CreateForm<TForm8>();
     Forms.Form8->MainWindow = &main;
-    Forms.Form10 = make("Form10", "Driving parameters", 159, 5, 690, 652);
+    Forms.Form10 = &app.CreateForm<TForm10>();
     // Last: its creation reads the settings, which place and fill the windows above.
     Forms.Form9 = &app.CreateForm<TForm9>();
 

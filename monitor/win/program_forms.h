@@ -20,15 +20,18 @@ public:
               int clientHeight);
 };
 
+class TForm7;
+class TForm10;
+
 // The program's windows, created at start in this order after the main window.
 struct ProgramForms {
     ui::Form* Form3 = nullptr;   // charts
     ui::Form* Form4 = nullptr;   // help
     ui::Form* Form5 = nullptr;   // about
     TForm6* Form6 = nullptr;     // car description
-    ui::Form* Form7 = nullptr;   // large data display
+    TForm7* Form7 = nullptr;     // large data display
     TForm8* Form8 = nullptr;     // cable check
-    ui::Form* Form10 = nullptr;  // driving parameters
+    TForm10* Form10 = nullptr;   // driving parameters
     TForm9* Form9 = nullptr;     // settings
 };
 extern ProgramForms Forms;

@@ -11,6 +11,8 @@
 #include "monitor/core/ini_file.h"
 #include "monitor/core/record_file_writer.h"
 #include "monitor/core/settings_file.h"
+#include "monitor/win/driving_form.h"
+#include "monitor/win/large_display_form.h"
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
 #include "tests/win/program_folder.h"

@@ -1,0 +1,30 @@
+#include "monitor/win/display_windows.h"
+
+#include "monitor/win/program_forms.h"
+#include "monitor/win/program_state.h"
+
+namespace velmorant {
+
+void HideForDisplay(ui::Form* otherDisplay) {
+    if (Forms.Form3 && Forms.Form3->Visible()) {
+        Forms.Form3->Hide();
+        ProgramSettings.Graphs = true;
+    }
+    if (Forms.Form4 && Forms.Form4->Visible()) {
+        Forms.Form4->Hide();
+        ProgramSettings.Metodika = true;
+    }
+    if (otherDisplay && otherDisplay->Visible()) otherDisplay->Hide();
+}
+
+void SetMirror(ui::ScrollBar& bar, int position, int max) {
+    if (max >= bar.Max()) {
+        bar.SetMax(max);
+        bar.SetPosition(position);
+    } else {
+        bar.SetPosition(position);
+        bar.SetMax(max);
+    }
+}
+
+}  // namespace velmorant

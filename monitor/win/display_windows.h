@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/form.h"
+#include "ui/range_control.h"
+
+namespace velmorant {
+
+// What the large display and the driving-parameters window share as the windows that take
+// the main window's place.
+
+// Hides the charts and help windows, noting in Graphs and Metodika that the main window's
+// delayed step is to reopen them, and hides the other display window.
+void HideForDisplay(ui::Form* otherDisplay);
+
+// Gives a mirror of the frame position a new position and maximum. Whichever goes first
+// keeps the position from being clamped on the way (a record that grew or shrank), so the
+// bar's change handler runs at most once, with the final position.
+void SetMirror(ui::ScrollBar& bar, int position, int max);
+
+}  // namespace velmorant
