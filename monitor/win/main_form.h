@@ -22,6 +22,8 @@
 
 namespace velmorant {
 
+class TForm3;
+
 // The capture port record of the reading.
 extern TComPortRec CaptureRec;
 
@@ -42,8 +44,8 @@ public:
     void Button5Click();  // Del. frame
     void Button6Click();  // playback
     void ScrollBar1Change();
-    void N8Click();  // charts
-    void N9Click();  // help
+    void N8Click();      // charts
+    void N9Click();      // help
     void Timer1Timer();  // the frame store
     void Timer2Timer();  // command-line open
     // The blank frame 1 of start-up, stored once, before any file.
@@ -51,6 +53,11 @@ public:
     void Timer4Timer();  // playback step
     void Timer6Timer();  // delayed start-up step
     void Timer7Timer();  // lamp back to "Off"
+    void Timer5Timer();  // the charts follow the newest frame
+    // The charts window's parameter pickers refilled, keeping their selections; the second
+    // also redraws the charts.
+    void ComboADD();
+    void RefreshChartSelectors();
     void WMEdgeList(WPARAM wParam, LPARAM lParam);
 
     void MemoDraw(int n);
@@ -75,6 +82,8 @@ private:
     void BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse);
     void ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse);
     void SetPlaybackCaption(const char* caption);
+    // The charts window while it is shown, else nullptr.
+    TForm3* VisibleCharts() const;
     // What a good read puts in the windows.
     void ShowRecordFile(const RecordFileContent& content, const std::filesystem::path& path);
     // After any read that got past the file's first line: the car window for an additional
@@ -95,6 +104,7 @@ private:
     ui::Timer& timer1_;
     ui::Timer& timer2_;
     ui::Timer& timer4_;
+    ui::Timer& timer5_;
     ui::Timer& timer6_;
     ui::Timer& timer7_;
     ui::MenuItem& n12_;
