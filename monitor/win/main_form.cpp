@@ -11,13 +11,13 @@
 #include "monitor/core/record_file_reader.h"
 #include "monitor/core/record_file_text.h"
 #include "monitor/core/record_file_writer.h"
-#include "monitor/core/settings_file.h"
 #include "monitor/core/text_export.h"
+#include "monitor/core/settings_file.h"
 #include "monitor/win/charts_form.h"
 #include "monitor/win/main_form_design.h"
 #include "monitor/win/program_forms.h"
-#include "monitor/win/program_state.h"
 #include "monitor/win/registration.h"
+#include "monitor/win/program_state.h"
 #include "ui/application.h"
 #include "ui/clock.h"
 #include "ui/dialog_components.h"
@@ -34,9 +34,7 @@ namespace {
 constexpr char kUnsavedQuestion[] = "Data not saved. Save to file?";
 constexpr char kWarning[] = "Warning!";
 
-std::string Numbered(const char* base, int n) {
-    return base + std::to_string(n);
-}
+std::string Numbered(const char* base, int n) { return base + std::to_string(n); }
 
 std::string FileNameText(const std::filesystem::path& path) {
     return FileNameOfPath(PathText(path));
@@ -234,7 +232,8 @@ void TForm1::RemoveCloseCommand() {
 
 void TForm1::SaveSettings() {
     Settings s = ProgramSettings;
-    for (const auto& [n, form] : NumberedWindows(*this)) s.FormPos[n] = {form->Left(), form->Top()};
+    for (const auto& [n, form] : NumberedWindows(*this))
+        s.FormPos[n] = {form->Left(), form->Top()};
     if (Forms.Form6) s.Koment = Forms.Form6->Koment();
     // The windows open now are noted, and "ActiveForms" written, only at exit, when the
     // close has undone start-up; a write during the run keeps both as they were.

@@ -44,8 +44,8 @@ public:
     void Button5Click();  // Del. frame
     void Button6Click();  // playback
     void ScrollBar1Change();
-    void N8Click();      // charts
-    void N9Click();      // help
+    void N8Click();  // charts
+    void N9Click();  // help
     void Timer1Timer();  // the frame store
     void Timer2Timer();  // command-line open
     // The blank frame 1 of start-up, stored once, before any file.
