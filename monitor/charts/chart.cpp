@@ -53,7 +53,7 @@ void Chart::DrawChartBackground() {
     columnSaved_ = false;
     for (const ChartLineControls& line : view_.Lines)
         for (ui::Label* label : {line.Value, line.Top, line.Middle, line.Bottom})
-            if (label) label->SetCaption("0");
+            SetLabel(label, "0");
     if (!view_.Bitmap) return;
     const ChartSettings s = CurrentSettings();
     ui::Canvas& c = view_.Bitmap->GetCanvas();
@@ -79,9 +79,9 @@ void Chart::DrawChartCurve(int start, int line) {
     const int p = l.Picker ? l.Picker->ItemIndex() : -1;
     const auto scale = ChartScaleOf(p, s.Units, look_.Texts);
     if (!scale) return;
-    if (l.Top) l.Top->SetCaption(scale->Top);
-    if (l.Middle) l.Middle->SetCaption(scale->Middle);
-    if (l.Bottom) l.Bottom->SetCaption(scale->Bottom);
+    SetLabel(l.Top, scale->Top);
+    SetLabel(l.Middle, scale->Middle);
+    SetLabel(l.Bottom, scale->Bottom);
     if (!view_.Bitmap || !Record) return;
     // Only frames of the window are read, and never one outside the record.
     const int last = std::min(start + frames_ - 1, kMaxFrames);
@@ -147,7 +147,7 @@ void Chart::ShowChartValue(int frame, int line) {
     const auto text = ChartValueText(l.Picker->ItemIndex(), (*Record)[frame], s.Units,
                                      CoolantTemperature ? CoolantTemperature() : 0,
                                      s.DecimalSeparator, look_.Texts);
-    if (text) l.Value->SetCaption(*text);
+    if (text) SetLabel(l.Value, *text);
 }
 
 void Chart::CopyToImage() {
@@ -156,20 +156,47 @@ void Chart::CopyToImage() {
     view_.Image->Invalidate();
 }
 
+void Chart::SetLabel(ui::Label* label, std::string_view text) {
+    if (!label) return;
+    if (batchLabels_ == 0) {
+        label->SetCaption(text);
+        return;
+    }
+    for (auto& [pending, pendingText] : pendingLabels_)
+        if (pending == label) {
+            pendingText = text;
+            return;
+        }
+    pendingLabels_.emplace_back(label, std::string(text));
+}
+
+void Chart::FlushLabels() {
+    for (const auto& [label, text] : pendingLabels_) label->SetCaption(text);
+    pendingLabels_.clear();
+}
+
 void Chart::FormRefresh(int start) {
-    DrawChartBackground();
     const int marked = start + Offset();
-    for (int i = 1; i <= kChartLines; ++i) {
-        const ChartLineControls& l = view_.Lines[static_cast<std::size_t>(i - 1)];
-        const bool shown = l.Picker && !l.Picker->Text().empty();
-        if (shown) {
+    std::array<bool, kChartLines> shown{};
+    {
+        // The background's "0" and the curves' texts meet only here, each label once.
+        Quiet batch(batchLabels_);
+        DrawChartBackground();
+        for (int i = 1; i <= kChartLines; ++i) {
+            const ChartLineControls& l = view_.Lines[static_cast<std::size_t>(i - 1)];
+            shown[static_cast<std::size_t>(i - 1)] = l.Picker && !l.Picker->Text().empty();
+            if (!shown[static_cast<std::size_t>(i - 1)]) continue;
             DrawChartCurve(start, i);
             ShowChartValue(marked, i);
         }
-        for (ui::Label* label : {l.Top, l.Middle, l.Bottom, l.Value})
-            if (label) label->SetVisible(shown);
+        DrawChartMarker();
     }
-    DrawChartMarker();
+    FlushLabels();
+    for (int i = 1; i <= kChartLines; ++i) {
+        const ChartLineControls& l = view_.Lines[static_cast<std::size_t>(i - 1)];
+        for (ui::Label* label : {l.Top, l.Middle, l.Bottom, l.Value})
+            if (label) label->SetVisible(shown[static_cast<std::size_t>(i - 1)]);
+    }
     CopyToImage();
     if (view_.FrameLabel) view_.FrameLabel->SetCaption(std::to_string(marked));
 }

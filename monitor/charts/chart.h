@@ -87,6 +87,9 @@ public:
 
 private:
     class Quiet;
+    // Label texts: during a full redraw each label takes only its last text, once.
+    void SetLabel(ui::Label* label, std::string_view text);
+    void FlushLabels();
     void PushCurrentFrame();
     ChartSettings CurrentSettings() const;
 
@@ -98,6 +101,8 @@ private:
     bool columnSaved_ = false;
     int quiet_ = 0;
     int keepCurrentFrame_ = 0;
+    int batchLabels_ = 0;
+    std::vector<std::pair<ui::Label*, std::string>> pendingLabels_;
 };
 
 }  // namespace velmorant
