@@ -290,6 +290,10 @@ void Chart::FollowNewest(int n) {
 
 void Chart::FollowCurrentFrame() {
     if (!CurrentFrame) return;
+    // A record that grew under the window (a file read while it is open) lets the window
+    // move up to its new end; otherwise the chosen frame could not be reached.
+    const int lastStart = CurrentFrame->Max() - frames_ + 1;
+    if (lastStart > view_.WindowStart->Max()) view_.WindowStart->SetMax(lastStart);
     const ChartWindow w = PlaceInWindow(CurrentFrame->Position(), Start(), view_.Marker->Max());
     if (w.Start != Start()) {
         // The window moves under the chosen frame: its redraw must not make the frame at

@@ -16,6 +16,7 @@
 #include "monitor/win/program_state.h"
 #include "tests/support/ecu_stream.h"
 #include "tests/win/program_folder.h"
+#include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
 #include "ui/label.h"
@@ -541,6 +542,38 @@ TEST_F(ChartsFormTest, DeletingAFrameFollowsAZoomOfTheWholeRecord) {
     Charts().Get<ui::Button>("Button3").Click();
     EXPECT_EQ(Zoom().Text(), "20");
     EXPECT_EQ(Drawing().ChartFrames(), 20);
+}
+
+// A file read while the window is open: the window takes the new record at once.
+TEST_F(ChartsFormTest, ALoadedFileIsShownAtOnce) {
+    Frames(10, {});
+    Show({3}, 4);
+    const auto path = env.folder / "thirty.vmr";
+    WriteTestRecording(path, 30);
+    ASSERT_TRUE(main->LoadRecordFile(path));
+    EXPECT_EQ(Zoom().Text(), "30");
+    EXPECT_EQ(Drawing().ChartFrames(), 30);
+    EXPECT_EQ(Marker().Max(), 29);
+    EXPECT_EQ(Position().Position(), 15);
+    EXPECT_EQ(Marker().Position(), 14);
+    EXPECT_EQ(Label(9), "375 rpm");  // frame 15's engine-speed byte is 15
+    EXPECT_EQ(Charts().Picker(1).ItemIndex(), 3);
+    // A new record (Read, New) shows the window again on its one frame.
+    main->ClearRecord();
+    EXPECT_EQ(Zoom().Text(), "1");
+    EXPECT_EQ(Marker().Max(), 0);
+}
+
+// Closing the settings window renames the pickers after the unit settings and redraws.
+TEST_F(ChartsFormTest, NewUnitSettingsReachThePickersAndScales) {
+    Frames(10, {});
+    Show({2});
+    EXPECT_EQ(Label(15), "100%");
+    ProgramSettings.Param.KHH = 2;
+    Forms.Form9->OnSettingsChanged();
+    EXPECT_EQ(Label(15), "255step");
+    EXPECT_EQ(Charts().Picker(1).ItemIndex(), 2);
+    EXPECT_NE(Charts().Picker(1).Text().find("(step)"), std::string::npos);
 }
 
 }  // namespace
