@@ -18,10 +18,13 @@ ComboBox::ComboBox(Form& owner, WinControl& parent, const Design& design)
     Design tall = design;
     tall.height = (design.height > 0 ? design.height : 21) + kListHeight;
     tall.caption.clear();
+    const bool ownerDrawn = dropDownList_ && design.itemHeight > 0;
+    if (ownerDrawn) itemHeight_ = design.itemHeight;
     CreateChild(L"COMBOBOX",
                 (dropDownList_ ? CBS_DROPDOWNLIST : CBS_DROPDOWN) | CBS_AUTOHSCROLL | WS_VSCROLL |
-                    WS_TABSTOP,
+                    WS_TABSTOP | (ownerDrawn ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0),
                 0, tall);
+    ApplyItemHeight();
     for (const auto& item : design.items) AddItem(item);
     if (!design.caption.empty()) SetCaption(design.caption);
 }
@@ -97,7 +100,44 @@ LRESULT ComboBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return WinControl::WindowProc(msg, wParam, lParam);
 }
 
-bool ComboBox::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+void ComboBox::ApplyItemHeight() {
+    if (itemHeight_ == 0) return;
+    // The box asks its parent for the height while it is being created, before this object
+    // answers for it, and a new font makes it measure again; the height is set here instead,
+    // for the field and the list.
+    SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight_);
+    SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_);
+}
+
+void ComboBox::ApplyFont() {
+    WinControl::ApplyFont();
+    ApplyItemHeight();
+}
+
+void ComboBox::DrawItem(const DRAWITEMSTRUCT& draw) {
+    HDC dc = draw.hDC;
+    const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+    // Items in the control's font and font colour, the selected one highlighted.
+    SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ToRgb(GetFont().colour));
+    SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : ToRgb(GetColour()));
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+    std::wstring text;
+    if (draw.itemID != static_cast<UINT>(-1))
+        text = Cp1251ToWide(Item(static_cast<int>(draw.itemID)));
+    RECT r = draw.rcItem;
+    ExtTextOutW(dc, r.left + 2, r.top, ETO_OPAQUE | ETO_CLIPPED, &r, text.c_str(),
+                static_cast<UINT>(text.size()), nullptr);
+    SelectObject(dc, old);
+    if ((draw.itemState & ODS_FOCUS) && !(draw.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &r);
+}
+
+bool ComboBox::Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_DRAWITEM) {
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    }
     if (msg != WM_COMMAND) return false;
     switch (HIWORD(wParam)) {
         case CBN_EDITCHANGE:

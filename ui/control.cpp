@@ -68,6 +68,14 @@ void GraphicControl::SetCaption(std::string_view caption) {
     Invalidate();
 }
 
+void GraphicControl::MouseDown(MouseButton button, int x, int y) {
+    if (OnMouseDown) OnMouseDown(button, x, y);
+}
+
+void GraphicControl::MouseUp(MouseButton button, int x, int y) {
+    if (OnMouseUp) OnMouseUp(button, x, y);
+}
+
 void GraphicControl::Invalidate() {
     if (Parent() && Parent()->Handle()) InvalidateRect(Parent()->Handle(), &bounds_, TRUE);
 }

@@ -34,6 +34,8 @@ enum class Kind {
     OpenDialog,
     SaveDialog,
     ColourDialog,
+    PopupMenu,
+    SpeedButton,
 };
 
 // Unset fields take the parent's font, as designed controls usually do.
@@ -90,6 +92,8 @@ struct Design {
     std::string filter;      // file dialogs: "Description|*.ext|..."
     std::string defaultExt;  // file dialogs
     bool overwritePrompt = false;  // save dialogs
+    int itemHeight = 0;            // fixed-list combo boxes: owner-drawn, items this high
+    std::string popupMenu;         // controls: the popup menu the right button opens
 };
 
 enum class BorderStyle {

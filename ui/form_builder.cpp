@@ -15,6 +15,7 @@
 #include "ui/menu.h"
 #include "ui/panel.h"
 #include "ui/range_control.h"
+#include "ui/speed_button.h"
 #include "ui/status_bar.h"
 #include "ui/timer.h"
 
@@ -63,9 +64,11 @@ std::unique_ptr<Control> MakeControl(Form& form, WinControl& parent, const Desig
         case Kind::TrackBar: return std::make_unique<TrackBar>(form, parent, d);
         case Kind::StatusBar: return std::make_unique<StatusBar>(form, parent, d);
         case Kind::Image:
+        case Kind::SpeedButton:
             // Graphic controls are painted by forms and panels only.
             if (&parent != &form && !dynamic_cast<Panel*>(&parent))
-                throw std::logic_error(d.name + ": an image needs a form or panel as parent");
+                throw std::logic_error(d.name + ": a graphic control needs a form or panel");
+            if (d.kind == Kind::SpeedButton) return std::make_unique<SpeedButton>(form, parent, d);
             return std::make_unique<Image>(form, parent, d);
         default:
             throw std::logic_error(d.name + ": not a control");
@@ -113,6 +116,9 @@ Component& Form::AddComponent(const Design& d) {
         case Kind::ColourDialog:
             made = std::make_unique<ColourDialog>(*this, d);
             break;
+        case Kind::PopupMenu:
+            made = std::make_unique<PopupMenu>(*this, d.name);
+            break;
         default: {
             WinControl* parent =
                 d.parent.empty() ? this : dynamic_cast<WinControl*>(FindComponent(d.parent));
@@ -123,6 +129,7 @@ Component& Form::AddComponent(const Design& d) {
             control->SetHint(d.hint);
             control->SetEnabled(d.enabled);
             control->SetVisible(d.visible);
+            if (!d.popupMenu.empty()) control->SetPopupMenu(&Get<PopupMenu>(d.popupMenu));
             made = std::move(control);
             break;
         }

@@ -16,6 +16,8 @@ void Label::SendToBack() {
 }
 
 void Label::SetCaption(std::string_view caption) {
+    // An unchanged text keeps its size too: fitting it again costs a resize.
+    if (Caption() == caption) return;
     WinControl::SetCaption(caption);
     FitCaption();
 }

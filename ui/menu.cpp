@@ -101,11 +101,14 @@ MainMenu::MainMenu(Form& owner, std::string name, ImageList* images)
     owner.SetMenu(this);
 }
 
+MainMenu::MainMenu(Form& owner, std::string name, HMENU menu)
+    : Component(std::move(name), &owner), menu_(menu), images_(nullptr) {}
+
 MainMenu::~MainMenu() {
     if (Owner() && Owner()->Handle() && GetMenu(Owner()->Handle()) == menu_)
         ::SetMenu(Owner()->Handle(), nullptr);
     DestroyMenu(menu_);
-    if (Owner()) Owner()->SetMenu(nullptr);
+    if (Owner() && Owner()->Menu() == this) Owner()->SetMenu(nullptr);
 }
 
 void MainMenu::Append(MenuItem& item) {
@@ -128,7 +131,23 @@ MenuItem* MainMenu::FindCommand(UINT command) const {
 }
 
 void MainMenu::Redraw() const {
-    if (Owner() && Owner()->Handle()) DrawMenuBar(Owner()->Handle());
+    if (Owner() && Owner()->Handle() && GetMenu(Owner()->Handle()) == menu_)
+        DrawMenuBar(Owner()->Handle());
+}
+
+PopupMenu::PopupMenu(Form& owner, std::string name)
+    : MainMenu(owner, std::move(name), CreatePopupMenu()) {}
+
+void PopupMenu::Popup(int screenX, int screenY) {
+    if (OnPopup) OnPopup();
+    HWND owner = Owner() ? Owner()->Handle() : nullptr;
+    // The command comes back as the result rather than as WM_COMMAND: the form's own
+    // command dispatch knows only its main menu.
+    const UINT command = static_cast<UINT>(TrackPopupMenu(
+        Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, screenX, screenY, 0, owner,
+        nullptr));
+    if (command == 0) return;
+    if (MenuItem* item = FindCommand(command)) item->Click();
 }
 
 bool MainMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {

@@ -103,7 +103,9 @@ TrackBar::TrackBar(Form& owner, WinControl& parent, const Design& design)
     : RangeControl(owner, parent, design) {
     Design plain = design;
     plain.caption.clear();
-    CreateChild(TRACKBAR_CLASSW, TBS_HORZ | TBS_AUTOTICKS | WS_TABSTOP, 0, plain);
+    // Ticks below the bar, one for every position; the bar puts them again at each range.
+    CreateChild(TRACKBAR_CLASSW, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | WS_TABSTOP, 0, plain);
+    SendMessageW(Handle(), TBM_SETTICFREQ, 1, 0);
     Init(design);
 }
 

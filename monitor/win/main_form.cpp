@@ -14,6 +14,7 @@
 #include "monitor/core/text_export.h"
 #include "monitor/core/settings_file.h"
 #include "monitor/win/large_display_form.h"
+#include "monitor/win/charts_form.h"
 #include "monitor/win/main_form_design.h"
 #include "monitor/win/program_forms.h"
 #include "monitor/win/registration.h"
@@ -58,6 +59,7 @@ TForm1::TForm1()
       timer1_(Get<ui::Timer>("Timer1")),
       timer2_(Get<ui::Timer>("Timer2")),
       timer4_(Get<ui::Timer>("Timer4")),
+      timer5_(Get<ui::Timer>("Timer5")),
       timer6_(Get<ui::Timer>("Timer6")),
       timer7_(Get<ui::Timer>("Timer7")),
       n12_(Get<ui::MenuItem>("N12")),
@@ -76,6 +78,7 @@ TForm1::TForm1()
     timer1_.OnTimer = [this] { StoreStartupFrame(); };
     timer2_.OnTimer = [this] { Timer2Timer(); };
     timer4_.OnTimer = [this] { Timer4Timer(); };
+    timer5_.OnTimer = [this] { Timer5Timer(); };
     timer6_.OnTimer = [this] { Timer6Timer(); };
     timer7_.OnTimer = [this] { Timer7Timer(); };
 
@@ -158,6 +161,8 @@ void TForm1::TxRxrmCreate() {
 
 void TForm1::N8Click() {
     if (Forms.Form3) Forms.Form3->Show();
+    ComboADD();
+    RefreshChartSelectors();
     SetFocus();
 }
 
@@ -216,6 +221,7 @@ void TForm1::FormClose() {
     // A settings file that cannot be written ends in the error box; the program still ends.
     ui::Guarded([this] { SaveSettings(); });
     FreeLampBitmaps();
+    if (Forms.Form3) Forms.Form3->FreeChartBitmap();
     if (instanceMutex_) {
         CloseHandle(instanceMutex_);
         instanceMutex_ = nullptr;
@@ -333,6 +339,7 @@ void TForm1::Timer1Timer() {
     scrollBar1_.SetPosition(n);
     MirrorFramePosition();
     MemoDraw(n);
+    if (VisibleCharts()) timer5_.SetEnabled(true);
     if (stored.RecordFull) {
         CloseCapturePort(CaptureRec);
         EnableIdleControls(true);
@@ -400,8 +407,8 @@ void TForm1::MemoDraw(int n) {
 }
 
 void TForm1::ArrangeMainWindow() {
-    const MainWindowLayout layout = MainWindowLayoutFor(
-        n12_.Checked(), n13_.Checked(), Get<ui::Control>("Panel1").Width());
+    const MainWindowLayout layout =
+        MainWindowLayoutFor(n12_.Checked(), n13_.Checked(), Get<ui::Control>("Panel1").Width());
     SetWidth(layout.Width);
     edit1_.SetWidth(layout.Edit1Width);
     scrollBar1_.SetWidth(layout.ScrollBar1Width);
@@ -434,6 +441,7 @@ void TForm1::EnableIdleControls(bool stopped) {
     button6_.SetEnabled(stopped);
     button1_.SetCaption(stopped ? "Read" : "Stop");
     if (Forms.Form7) Forms.Form7->Button2().SetCaption(stopped ? "Read" : "Stop");
+    if (Forms.Form3) Forms.Form3->EnableIdleControls(stopped);
 }
 
 void TForm1::ClearRecord() {
@@ -451,6 +459,10 @@ void TForm1::ClearRecord() {
     if (TForm6* car = Forms.Form6) {
         car->Memo1().Clear();
         car->Memo2().Clear();
+    }
+    if (TForm3* charts = VisibleCharts()) {
+        charts->Close();
+        charts->Show();
     }
 }
 
@@ -480,6 +492,7 @@ void TForm1::Button5Click() {
     }
     scrollBar1_.SetMax(d.Maximum);
     MemoDraw(scrollBar1_.Position());
+    if (TForm3* charts = VisibleCharts()) charts->Charts().FrameDeleted(d.Maximum);
     RecordUnsaved = true;
 }
 
@@ -487,11 +500,15 @@ void TForm1::BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse) {
     const auto which = mouse == ui::MouseButton::Left    ? MouseButton::Left
                        : mouse == ui::MouseButton::Right ? MouseButton::Right
                                                          : MouseButton::Middle;
-    const BookmarkAction action =
-        velmorant::BookmarkMouseDown(button.Caption(), which, scrollBar1_.Position(),
-                                     scrollBar1_.Max());
+    const BookmarkAction action = velmorant::BookmarkMouseDown(
+        button.Caption(), which, scrollBar1_.Position(), scrollBar1_.Max());
     if (action.What == BookmarkAction::Kind::SetCaption) button.SetCaption(action.Caption);
-    if (action.What == BookmarkAction::Kind::GoToFrame) scrollBar1_.SetPosition(action.Frame);
+    if (action.What == BookmarkAction::Kind::GoToFrame) {
+        scrollBar1_.SetPosition(action.Frame);
+        if (TForm3* charts = VisibleCharts())
+            charts->Get<ui::TrackBar>("TrackBar1")
+                .SetPosition(scrollBar1_.Position() - charts->Charts().Start());
+    }
 }
 
 void TForm1::ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse) {
@@ -522,13 +539,19 @@ void TForm1::Timer4Timer() {
         timer4_.SetEnabled(false);
         return;
     }
-    scrollBar1_.SetPosition(scrollBar1_.Position() + 1);
+    // With the charts shown the marker moves, then the window; their handlers move the
+    // current frame.
+    if (TForm3* charts = VisibleCharts())
+        charts->Charts().PlaybackStep();
+    else
+        scrollBar1_.SetPosition(scrollBar1_.Position() + 1);
 }
 
 void TForm1::ScrollBar1Change() {
     if (!readingStopped_) return;
     MemoDraw(scrollBar1_.Position());
     MirrorFramePosition();
+    if (TForm3* charts = VisibleCharts()) charts->Charts().FollowCurrentFrame();
 }
 
 bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
@@ -588,6 +611,12 @@ void TForm1::ShowRecordFile(const RecordFileContent& content, const std::filesys
 }
 
 void TForm1::ShowRecordExtras() {
+    // The charts take the new record by being shown again.
+    if (TForm3* charts = VisibleCharts()) {
+        charts->Close();
+        charts->Show();
+        RefreshChartSelectors();
+    }
     TForm6* car = Forms.Form6;
     if (car && car->Memo1().LineCount() > 0) {
         car->Show();
@@ -644,9 +673,8 @@ void TForm1::SaveRecordAs() {
     path.replace_extension(exportText ? ".csv" : ".vmr");
     save.SetDefaultExt(exportText ? "csv" : "vmr");
     const auto frames = FramesOf(Record, scrollBar1_.Max());
-    const WriteOutcome out = exportText
-                                 ? WriteTextExport(path, frames, sections, UserLocale.Time)
-                                 : WriteRecordFile(path, frames, sections, UserLocale.Time);
+    const WriteOutcome out = exportText ? WriteTextExport(path, frames, sections, UserLocale.Time)
+                                        : WriteRecordFile(path, frames, sections, UserLocale.Time);
     if (out.Status == WriteStatus::CreateFailed) {
         ui::ShowMessage(std::string(kFileWriteError));
         return;
