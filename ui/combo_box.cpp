@@ -11,17 +11,20 @@ namespace ui {
 namespace {
 // The window height of a combo box includes its dropped-down list: room for eight items.
 constexpr int kListHeight = 8 * 16 + 4;
-}
+}  // namespace
 
 ComboBox::ComboBox(Form& owner, WinControl& parent, const Design& design)
     : WinControl(design.name, &owner, &parent), dropDownList_(design.dropDownList) {
     Design tall = design;
     tall.height = (design.height > 0 ? design.height : 21) + kListHeight;
     tall.caption.clear();
+    const bool ownerDrawn = dropDownList_ && design.itemHeight > 0;
+    if (ownerDrawn) itemHeight_ = design.itemHeight;
     CreateChild(L"COMBOBOX",
                 (dropDownList_ ? CBS_DROPDOWNLIST : CBS_DROPDOWN) | CBS_AUTOHSCROLL | WS_VSCROLL |
-                    WS_TABSTOP,
+                    WS_TABSTOP | (ownerDrawn ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0),
                 0, tall);
+    ApplyItemHeight();
     for (const auto& item : design.items) AddItem(item);
     if (!design.caption.empty()) SetCaption(design.caption);
 }
@@ -32,7 +35,8 @@ int ComboBox::ItemCount() const {
 
 std::string ComboBox::Item(int index) const {
     LRESULT n = SendMessageW(Handle(), CB_GETLBTEXTLEN, index, 0);
-    if (n == CB_ERR) throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    if (n == CB_ERR)
+        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
     std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
     SendMessageW(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(w.data()));
     w.resize(static_cast<std::size_t>(n));
@@ -46,11 +50,12 @@ std::vector<std::string> ComboBox::Items() const {
 }
 
 void ComboBox::AddItem(std::string_view item) {
-    SendMessageW(Handle(), CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(Cp1251ToWide(item).c_str()));
+    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Cp1251ToWide(item).c_str()));
 }
 
-void ComboBox::ClearItems() { SendMessageW(Handle(), CB_RESETCONTENT, 0, 0); }
+void ComboBox::ClearItems() {
+    SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+}
 
 int ComboBox::ItemIndex() const {
     return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
@@ -97,7 +102,44 @@ LRESULT ComboBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return WinControl::WindowProc(msg, wParam, lParam);
 }
 
-bool ComboBox::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+void ComboBox::ApplyItemHeight() {
+    if (itemHeight_ == 0) return;
+    // The box asks its parent for the height while it is being created, before this object
+    // answers for it, and a new font makes it measure again; the height is set here instead,
+    // for the field and the list.
+    SendMessageW(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight_);
+    SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_);
+}
+
+void ComboBox::ApplyFont() {
+    WinControl::ApplyFont();
+    ApplyItemHeight();
+}
+
+void ComboBox::DrawItem(const DRAWITEMSTRUCT& draw) {
+    HDC dc = draw.hDC;
+    const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+    // Items in the control's font and font colour, the selected one highlighted.
+    SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : ToRgb(GetFont().colour));
+    SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : ToRgb(GetColour()));
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+    std::wstring text;
+    if (draw.itemID != static_cast<UINT>(-1))
+        text = Cp1251ToWide(Item(static_cast<int>(draw.itemID)));
+    RECT r = draw.rcItem;
+    ExtTextOutW(dc, r.left + 2, r.top, ETO_OPAQUE | ETO_CLIPPED, &r, text.c_str(),
+                static_cast<UINT>(text.size()), nullptr);
+    SelectObject(dc, old);
+    if ((draw.itemState & ODS_FOCUS) && !(draw.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &r);
+}
+
+bool ComboBox::Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_DRAWITEM) {
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        result = TRUE;
+        return true;
+    }
     if (msg != WM_COMMAND) return false;
     switch (HIWORD(wParam)) {
         case CBN_EDITCHANGE:

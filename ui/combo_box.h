@@ -9,7 +9,8 @@
 
 namespace ui {
 
-// A drop-down combo box: editable (any text can be typed) or a fixed list.
+// A drop-down combo box: editable (any text can be typed) or a fixed list. A fixed list
+// designed with an item height is owner-drawn, so its items show in the font colour.
 //
 // OnChange runs when the user types or picks an item, and when Text is set from code to a
 // different text. Setting ItemIndex from code runs no handler; the windows run theirs
@@ -42,10 +43,15 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void ApplyHint() override;
+    void ApplyFont() override;
 
 private:
+    void DrawItem(const DRAWITEMSTRUCT& draw);
+    void ApplyItemHeight();
+
     bool dropDownList_;
     bool settingText_ = false;
+    int itemHeight_ = 0;  // owner-drawn lists
 };
 
 }  // namespace ui

@@ -18,10 +18,18 @@ Control::~Control() {
     }
 }
 
-void Control::SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
-void Control::SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
-void Control::SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
-void Control::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+void Control::SetLeft(int left) {
+    SetBounds(left, Top(), Width(), Height());
+}
+void Control::SetTop(int top) {
+    SetBounds(Left(), top, Width(), Height());
+}
+void Control::SetWidth(int width) {
+    SetBounds(Left(), Top(), width, Height());
+}
+void Control::SetHeight(int height) {
+    SetBounds(Left(), Top(), Width(), height);
+}
 
 void Control::SetVisible(bool visible) {
     if (visible == visible_) return;
@@ -66,6 +74,14 @@ void GraphicControl::SetCaption(std::string_view caption) {
     if (caption == caption_) return;
     caption_ = caption;
     Invalidate();
+}
+
+void GraphicControl::MouseDown(MouseButton button, int x, int y) {
+    if (OnMouseDown) OnMouseDown(button, x, y);
+}
+
+void GraphicControl::MouseUp(MouseButton button, int x, int y) {
+    if (OnMouseUp) OnMouseUp(button, x, y);
 }
 
 void GraphicControl::Invalidate() {

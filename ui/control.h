@@ -14,6 +14,7 @@ namespace ui {
 
 class WinControl;
 class Canvas;
+class PopupMenu;
 
 enum class MouseButton { Left, Right, Middle };
 // Button and position in the control's client coordinates.
@@ -64,6 +65,10 @@ public:
     MouseEvent OnMouseDown;
     MouseEvent OnMouseUp;
 
+    // The menu that a right click on the control opens at the mouse (nullptr: none).
+    PopupMenu* GetPopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+
 protected:
     Control(std::string name, Form* owner, WinControl* parent);
 
@@ -84,6 +89,7 @@ private:
     Font font_;
     Colour colour_ = kBtnFace;
     std::string hint_;
+    PopupMenu* popupMenu_ = nullptr;
 };
 
 // A control without a window of its own: it paints on its parent's surface inside its
@@ -100,6 +106,11 @@ public:
 
     // Paints with the origin at the control's top left, clipped to its bounds.
     virtual void Paint(Canvas& canvas) = 0;
+
+    // The parent hands over the mouse buttons that go down over the control, and their
+    // release wherever it happens, in the control's coordinates. These run the events.
+    virtual void MouseDown(MouseButton button, int x, int y);
+    virtual void MouseUp(MouseButton button, int x, int y);
 
 protected:
     GraphicControl(std::string name, Form* owner, WinControl& parent, RECT bounds);

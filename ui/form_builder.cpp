@@ -15,6 +15,7 @@
 #include "ui/menu.h"
 #include "ui/panel.h"
 #include "ui/range_control.h"
+#include "ui/speed_button.h"
 #include "ui/status_bar.h"
 #include "ui/timer.h"
 
@@ -50,22 +51,37 @@ Colour UsualColour(Kind kind, const Control& parent) {
 
 std::unique_ptr<Control> MakeControl(Form& form, WinControl& parent, const Design& d) {
     switch (d.kind) {
-        case Kind::Label: return std::make_unique<Label>(form, parent, d);
-        case Kind::Button: return std::make_unique<Button>(form, parent, d);
-        case Kind::CheckBox: return std::make_unique<CheckBox>(form, parent, d);
-        case Kind::Edit: return std::make_unique<Edit>(form, parent, d);
-        case Kind::Memo: return std::make_unique<Memo>(form, parent, d);
-        case Kind::ComboBox: return std::make_unique<ComboBox>(form, parent, d);
-        case Kind::ListView: return std::make_unique<ListView>(form, parent, d);
-        case Kind::Panel: return std::make_unique<Panel>(form, parent, d);
-        case Kind::GroupBox: return std::make_unique<GroupBox>(form, parent, d);
-        case Kind::ScrollBar: return std::make_unique<ScrollBar>(form, parent, d);
-        case Kind::TrackBar: return std::make_unique<TrackBar>(form, parent, d);
-        case Kind::StatusBar: return std::make_unique<StatusBar>(form, parent, d);
+        case Kind::Label:
+            return std::make_unique<Label>(form, parent, d);
+        case Kind::Button:
+            return std::make_unique<Button>(form, parent, d);
+        case Kind::CheckBox:
+            return std::make_unique<CheckBox>(form, parent, d);
+        case Kind::Edit:
+            return std::make_unique<Edit>(form, parent, d);
+        case Kind::Memo:
+            return std::make_unique<Memo>(form, parent, d);
+        case Kind::ComboBox:
+            return std::make_unique<ComboBox>(form, parent, d);
+        case Kind::ListView:
+            return std::make_unique<ListView>(form, parent, d);
+        case Kind::Panel:
+            return std::make_unique<Panel>(form, parent, d);
+        case Kind::GroupBox:
+            return std::make_unique<GroupBox>(form, parent, d);
+        case Kind::ScrollBar:
+            return std::make_unique<ScrollBar>(form, parent, d);
+        case Kind::TrackBar:
+            return std::make_unique<TrackBar>(form, parent, d);
+        case Kind::StatusBar:
+            return std::make_unique<StatusBar>(form, parent, d);
         case Kind::Image:
+        case Kind::SpeedButton:
             // Graphic controls are painted by forms and panels only.
             if (&parent != &form && !dynamic_cast<Panel*>(&parent))
-                throw std::logic_error(d.name + ": an image needs a form or panel as parent");
+                throw std::logic_error(d.name +
+                                       ": a graphic control needs a form or panel as parent");
+            if (d.kind == Kind::SpeedButton) return std::make_unique<SpeedButton>(form, parent, d);
             return std::make_unique<Image>(form, parent, d);
         default:
             throw std::logic_error(d.name + ": not a control");
@@ -89,8 +105,8 @@ Component& Form::AddComponent(const Design& d) {
         }
         case Kind::MainMenu:
             if (menu_) throw std::logic_error(d.name + ": " + Name() + " has a main menu already");
-            made = std::make_unique<MainMenu>(*this, d.name,
-                                              d.images.empty() ? nullptr : &Get<ImageList>(d.images));
+            made = std::make_unique<MainMenu>(
+                *this, d.name, d.images.empty() ? nullptr : &Get<ImageList>(d.images));
             break;
         case Kind::MenuItem: {
             Component* parent = FindComponent(d.parent);
@@ -113,16 +129,21 @@ Component& Form::AddComponent(const Design& d) {
         case Kind::ColourDialog:
             made = std::make_unique<ColourDialog>(*this, d);
             break;
+        case Kind::PopupMenu:
+            made = std::make_unique<PopupMenu>(*this, d.name);
+            break;
         default: {
             WinControl* parent =
                 d.parent.empty() ? this : dynamic_cast<WinControl*>(FindComponent(d.parent));
             if (!parent) throw std::logic_error(d.name + ": no parent control " + d.parent);
             auto control = MakeControl(*this, *parent, d);
             control->SetFont(ResolveFont(parent->GetFont(), d.font));
-            control->SetColour(d.colour != kDefaultColour ? d.colour : UsualColour(d.kind, *parent));
+            control->SetColour(d.colour != kDefaultColour ? d.colour
+                                                          : UsualColour(d.kind, *parent));
             control->SetHint(d.hint);
             control->SetEnabled(d.enabled);
             control->SetVisible(d.visible);
+            if (!d.popupMenu.empty()) control->SetPopupMenu(&Get<PopupMenu>(d.popupMenu));
             made = std::move(control);
             break;
         }

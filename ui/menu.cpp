@@ -61,7 +61,8 @@ void MenuItem::Append(MenuItem& child) {
 
 void MenuItem::Update() {
     MENUITEMINFOW info = Info(MIIM_STATE | MIIM_BITMAP);
-    info.fState = (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (enabled_ ? MFS_ENABLED : MFS_DISABLED);
+    info.fState =
+        (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (enabled_ ? MFS_ENABLED : MFS_DISABLED);
     // The picture is drawn by the form on WM_DRAWITEM, where it can be faded when disabled
     // and drawn with its transparent colour on whatever the menu's background is.
     info.hbmpItem = imageIndex_ >= 0 && menu_.Images() ? HBMMENU_CALLBACK : nullptr;
@@ -101,11 +102,14 @@ MainMenu::MainMenu(Form& owner, std::string name, ImageList* images)
     owner.SetMenu(this);
 }
 
+MainMenu::MainMenu(Form& owner, std::string name, HMENU menu)
+    : Component(std::move(name), &owner), menu_(menu), images_(nullptr) {}
+
 MainMenu::~MainMenu() {
     if (Owner() && Owner()->Handle() && GetMenu(Owner()->Handle()) == menu_)
         ::SetMenu(Owner()->Handle(), nullptr);
     DestroyMenu(menu_);
-    if (Owner()) Owner()->SetMenu(nullptr);
+    if (Owner() && Owner()->Menu() == this) Owner()->SetMenu(nullptr);
 }
 
 void MainMenu::Append(MenuItem& item) {
@@ -128,7 +132,23 @@ MenuItem* MainMenu::FindCommand(UINT command) const {
 }
 
 void MainMenu::Redraw() const {
-    if (Owner() && Owner()->Handle()) DrawMenuBar(Owner()->Handle());
+    if (Owner() && Owner()->Handle() && GetMenu(Owner()->Handle()) == menu_)
+        DrawMenuBar(Owner()->Handle());
+}
+
+PopupMenu::PopupMenu(Form& owner, std::string name)
+    : MainMenu(owner, std::move(name), CreatePopupMenu()) {}
+
+void PopupMenu::Popup(int screenX, int screenY) {
+    if (OnPopup) OnPopup();
+    HWND owner = Owner() ? Owner()->Handle() : nullptr;
+    // The command comes back as the result rather than as WM_COMMAND: the form's own
+    // command dispatch knows only its main menu.
+    const UINT command =
+        static_cast<UINT>(TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
+                                         screenX, screenY, 0, owner, nullptr));
+    if (command == 0) return;
+    if (MenuItem* item = FindCommand(command)) item->Click();
 }
 
 bool MainMenu::MeasureItem(MEASUREITEMSTRUCT& measure) const {
@@ -146,7 +166,8 @@ bool MainMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
     const RECT& r = draw.rcItem;
     int x = r.left + (r.right - r.left - images_->Width()) / 2;
     int y = r.top + (r.bottom - r.top - images_->Height()) / 2;
-    images_->Draw(draw.hDC, x, y, item->ImageIndex(), !(draw.itemState & ODS_GRAYED) && item->Enabled());
+    images_->Draw(draw.hDC, x, y, item->ImageIndex(),
+                  !(draw.itemState & ODS_GRAYED) && item->Enabled());
     return true;
 }
 

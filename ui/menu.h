@@ -81,11 +81,26 @@ public:
     bool DrawItem(const DRAWITEMSTRUCT& draw) const;
     void Redraw() const;
 
+protected:
+    // A menu that no form shows as its bar.
+    MainMenu(Form& owner, std::string name, HMENU menu);
+
 private:
     HMENU menu_;
     ImageList* images_;
     std::vector<MenuItem*> items_;
     UINT nextCommand_ = 100;
+};
+
+// A menu that opens at the mouse (a control's right click) and runs the item chosen.
+class PopupMenu : public MainMenu {
+public:
+    PopupMenu(Form& owner, std::string name);
+
+    // Runs before the menu shows.
+    std::function<void()> OnPopup;
+    // Shows the menu at a screen point until an item is chosen or the menu is dismissed.
+    void Popup(int screenX, int screenY);
 };
 
 }  // namespace ui

@@ -8,6 +8,7 @@
 #include "ui/design.h"
 #include "ui/error_box.h"
 #include "ui/form.h"
+#include "ui/menu.h"
 #include "ui/resources.h"
 #include "ui/text.h"
 #include "ui/window_class.h"
@@ -54,9 +55,8 @@ WinControl* WinControl::FromHandle(HWND hwnd) {
 void WinControl::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle,
                              const Design& design) {
     RECT r{design.left, design.top, design.left + design.width, design.top + design.height};
-    CreateHandle(className, Cp1251ToWide(design.caption),
-                 style | WS_CHILD | WS_CLIPSIBLINGS, exStyle, r, Parent()->Handle(),
-                 Parent()->children_.size());
+    CreateHandle(className, Cp1251ToWide(design.caption), style | WS_CHILD | WS_CLIPSIBLINGS,
+                 exStyle, r, Parent()->Handle(), Parent()->children_.size());
 }
 
 void WinControl::CreateHandle(const wchar_t* className, const std::wstring& text, DWORD style,
@@ -134,13 +134,56 @@ void WinControl::MouseEventFor(MouseEvent& event, MouseButton button, LPARAM lPa
         event(button, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
 }
 
+GraphicControl* WinControl::GraphicChildAt(int x, int y) const {
+    // The control painted last lies on top.
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        auto* g = dynamic_cast<GraphicControl*>(*it);
+        if (!g || !g->Visible() || !g->Enabled()) continue;
+        const RECT b = g->Bounds();
+        if (x >= b.left && x < b.right && y >= b.top && y < b.bottom) return g;
+    }
+    return nullptr;
+}
+
+void WinControl::MouseButtonMessage(bool down, MouseButton button, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    GraphicControl* g = mouseTarget_ ? mouseTarget_ : GraphicChildAt(x, y);
+    Control* target = this;
+    if (g) {
+        target = g;
+        const RECT b = g->Bounds();
+        if (down) {
+            // The release belongs to the control the button went down on, wherever it is.
+            if (!mouseTarget_) {
+                mouseTarget_ = g;
+                SetCapture(hwnd_);
+            }
+            g->MouseDown(button, x - b.left, y - b.top);
+        } else {
+            mouseTarget_ = nullptr;
+            if (GetCapture() == hwnd_) ReleaseCapture();
+            g->MouseUp(button, x - b.left, y - b.top);
+        }
+    } else {
+        MouseEventFor(down ? OnMouseDown : OnMouseUp, button, lParam);
+    }
+    if (!down && button == MouseButton::Right) {
+        if (PopupMenu* menu = target->GetPopupMenu()) {
+            POINT at{x, y};
+            ClientToScreen(hwnd_, &at);
+            menu->Popup(at.x, at.y);
+        }
+    }
+}
+
 LRESULT WinControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND child = nullptr;
     // The window does its own part first (a check box toggles on the button's release),
     // then the handler sees the result.
     if (const auto mouse = MouseMessageOf(msg)) {
         LRESULT r = DefaultProc(msg, wParam, lParam);
-        MouseEventFor(mouse->down ? OnMouseDown : OnMouseUp, mouse->button, lParam);
+        MouseButtonMessage(mouse->down, mouse->button, lParam);
         return r;
     }
     switch (msg) {
@@ -151,6 +194,12 @@ LRESULT WinControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_NOTIFY:
             child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+            break;
+        case WM_DRAWITEM:
+            // Owner-drawn controls draw themselves; menus are the form's.
+            if (reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType == ODT_MENU)
+                return DefaultProc(msg, wParam, lParam);
+            child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
             break;
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
@@ -177,7 +226,9 @@ LRESULT WinControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(msg, wParam, lParam);
 }
 
-bool WinControl::Reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool WinControl::Reflected(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 HBRUSH WinControl::Brush() {
     if (!brush_) brush_ = CreateSolidBrush(ToRgb(GetColour()));
@@ -256,7 +307,9 @@ void WinControl::Invalidate() {
 }
 
 void WinControl::Repaint() {
-    if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (hwnd_)
+        RedrawWindow(hwnd_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void WinControl::ApplyVisible() {

@@ -106,11 +106,16 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR refData);
     void MouseEventFor(MouseEvent& event, MouseButton button, LPARAM lParam);
+    // A button went down or up: to the graphic child under the mouse (or the one that had
+    // it go down), else to this control's own events; a right release opens a popup menu.
+    void MouseButtonMessage(bool down, MouseButton button, LPARAM lParam);
+    GraphicControl* GraphicChildAt(int x, int y) const;
 
     HWND hwnd_ = nullptr;
     HFONT hfont_ = nullptr;
     HBRUSH brush_ = nullptr;
     std::vector<Control*> children_;
+    GraphicControl* mouseTarget_ = nullptr;
 };
 
 }  // namespace ui
