@@ -32,7 +32,7 @@ void AddPaneComponents(std::vector<Design>& d, const PaneTwin& twin) {
         const int top = kLineTop[line - 1];
         const bool right = ColumnOf(line) == kRightColumn;
         // The "Col" buttons only carry the line colours: a pane picks none.
-        d.push_back({.kind = Kind::Button,
+        d.push_back({.kind = Kind::SpeedButton,
                      .name = PaneName(twin, "SpeedButton", line),
                      .parent = parent,
                      .left = right ? 364 : 4,
@@ -48,7 +48,8 @@ void AddPaneComponents(std::vector<Design>& d, const PaneTwin& twin) {
                      .top = top,
                      .width = twin.PickerWidth,
                      .font = bold,
-                     .dropDownList = true});
+                     .dropDownList = true,
+                     .itemHeight = 13});
         d.push_back({.kind = Kind::Label,
                      .name = PaneName(twin, "Label", line + 3),
                      .parent = parent,

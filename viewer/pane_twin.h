@@ -10,17 +10,17 @@ namespace velmorant::viewer {
 // What tells the two panes apart: names, places and the few texts they write differently.
 // Everything else of a pane is one design and one piece of code.
 struct PaneTwin {
-    char Suffix;                      // 'a' for the first file, 'b' for the second
-    std::string_view Panel;           // the pane itself
-    std::string_view List;            // its parameter list
-    std::string_view FrameBar;        // the frame bar under that list
-    int StatusPanel;                  // the status bar panel with its file name
-    int PickerWidth;                  // the six parameter pickers
-    std::array<int, 2> ValueLeft;     // value labels of lines 1-3 and 4-6
-    int WindowStartTop;               // ScrollBar1x
-    int FrameCaptionTop;              // "Frame"
-    int FrameLabelTop;                // the marker frame's number
-    ChartTexts Texts;                 // suffixes and scale texts of the value labels
+    char Suffix;                        // 'a' for the first file, 'b' for the second
+    std::string_view Panel;             // the pane itself
+    std::string_view List;              // its parameter list
+    std::string_view FrameBar;          // the frame bar under that list
+    int StatusPanel;                    // the status bar panel with its file name
+    int PickerWidth;                    // the six parameter pickers
+    std::array<int, 2> ValueLeft;       // value labels of lines 1-3 and 4-6
+    int WindowStartTop;                 // ScrollBar1x
+    int FrameCaptionTop;                // "Frame"
+    int FrameLabelTop;                  // the marker frame's number
+    ChartTexts Texts;                   // suffixes and scale texts of the value labels
     std::string_view ValueCaptionFrom;  // the window caption written with each value
     std::string_view ValueCaptionTo;
 };
