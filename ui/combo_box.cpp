@@ -11,7 +11,7 @@ namespace ui {
 namespace {
 // The window height of a combo box includes its dropped-down list: room for eight items.
 constexpr int kListHeight = 8 * 16 + 4;
-}  // namespace
+}
 
 ComboBox::ComboBox(Form& owner, WinControl& parent, const Design& design)
     : WinControl(design.name, &owner, &parent), dropDownList_(design.dropDownList) {
@@ -35,8 +35,7 @@ int ComboBox::ItemCount() const {
 
 std::string ComboBox::Item(int index) const {
     LRESULT n = SendMessageW(Handle(), CB_GETLBTEXTLEN, index, 0);
-    if (n == CB_ERR)
-        throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
+    if (n == CB_ERR) throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
     std::wstring w(static_cast<std::size_t>(n) + 1, L'\0');
     SendMessageW(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(w.data()));
     w.resize(static_cast<std::size_t>(n));
@@ -50,12 +49,11 @@ std::vector<std::string> ComboBox::Items() const {
 }
 
 void ComboBox::AddItem(std::string_view item) {
-    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Cp1251ToWide(item).c_str()));
+    SendMessageW(Handle(), CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(Cp1251ToWide(item).c_str()));
 }
 
-void ComboBox::ClearItems() {
-    SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
-}
+void ComboBox::ClearItems() { SendMessageW(Handle(), CB_RESETCONTENT, 0, 0); }
 
 int ComboBox::ItemIndex() const {
     return static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));

@@ -18,18 +18,10 @@ Control::~Control() {
     }
 }
 
-void Control::SetLeft(int left) {
-    SetBounds(left, Top(), Width(), Height());
-}
-void Control::SetTop(int top) {
-    SetBounds(Left(), top, Width(), Height());
-}
-void Control::SetWidth(int width) {
-    SetBounds(Left(), Top(), width, Height());
-}
-void Control::SetHeight(int height) {
-    SetBounds(Left(), Top(), Width(), height);
-}
+void Control::SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+void Control::SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+void Control::SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+void Control::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
 
 void Control::SetVisible(bool visible) {
     if (visible == visible_) return;

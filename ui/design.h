@@ -70,7 +70,7 @@ struct Design {
     FontDesign font;
     Colour colour = kDefaultColour;
     bool visible = true;
-    bool enabled = true;        // timers: running
+    bool enabled = true;  // timers: running
     bool readOnly = false;      // edits, memos
     bool checked = false;       // check boxes, menu items
     bool dropDownList = false;  // combo boxes: a fixed list rather than an editable box
@@ -88,9 +88,9 @@ struct Design {
     int position = 0;
     int smallChange = 1;
     int largeChange = 1;
-    int interval = 1000;           // timers, milliseconds
-    std::string filter;            // file dialogs: "Description|*.ext|..."
-    std::string defaultExt;        // file dialogs
+    int interval = 1000;     // timers, milliseconds
+    std::string filter;      // file dialogs: "Description|*.ext|..."
+    std::string defaultExt;  // file dialogs
     bool overwritePrompt = false;  // save dialogs
     int itemHeight = 0;            // fixed-list combo boxes: owner-drawn, items this high
     std::string popupMenu;         // controls: the popup menu the right button opens

@@ -51,36 +51,23 @@ Colour UsualColour(Kind kind, const Control& parent) {
 
 std::unique_ptr<Control> MakeControl(Form& form, WinControl& parent, const Design& d) {
     switch (d.kind) {
-        case Kind::Label:
-            return std::make_unique<Label>(form, parent, d);
-        case Kind::Button:
-            return std::make_unique<Button>(form, parent, d);
-        case Kind::CheckBox:
-            return std::make_unique<CheckBox>(form, parent, d);
-        case Kind::Edit:
-            return std::make_unique<Edit>(form, parent, d);
-        case Kind::Memo:
-            return std::make_unique<Memo>(form, parent, d);
-        case Kind::ComboBox:
-            return std::make_unique<ComboBox>(form, parent, d);
-        case Kind::ListView:
-            return std::make_unique<ListView>(form, parent, d);
-        case Kind::Panel:
-            return std::make_unique<Panel>(form, parent, d);
-        case Kind::GroupBox:
-            return std::make_unique<GroupBox>(form, parent, d);
-        case Kind::ScrollBar:
-            return std::make_unique<ScrollBar>(form, parent, d);
-        case Kind::TrackBar:
-            return std::make_unique<TrackBar>(form, parent, d);
-        case Kind::StatusBar:
-            return std::make_unique<StatusBar>(form, parent, d);
+        case Kind::Label: return std::make_unique<Label>(form, parent, d);
+        case Kind::Button: return std::make_unique<Button>(form, parent, d);
+        case Kind::CheckBox: return std::make_unique<CheckBox>(form, parent, d);
+        case Kind::Edit: return std::make_unique<Edit>(form, parent, d);
+        case Kind::Memo: return std::make_unique<Memo>(form, parent, d);
+        case Kind::ComboBox: return std::make_unique<ComboBox>(form, parent, d);
+        case Kind::ListView: return std::make_unique<ListView>(form, parent, d);
+        case Kind::Panel: return std::make_unique<Panel>(form, parent, d);
+        case Kind::GroupBox: return std::make_unique<GroupBox>(form, parent, d);
+        case Kind::ScrollBar: return std::make_unique<ScrollBar>(form, parent, d);
+        case Kind::TrackBar: return std::make_unique<TrackBar>(form, parent, d);
+        case Kind::StatusBar: return std::make_unique<StatusBar>(form, parent, d);
         case Kind::Image:
         case Kind::SpeedButton:
             // Graphic controls are painted by forms and panels only.
             if (&parent != &form && !dynamic_cast<Panel*>(&parent))
-                throw std::logic_error(d.name +
-                                       ": a graphic control needs a form or panel as parent");
+                throw std::logic_error(d.name + ": a graphic control needs a form or panel");
             if (d.kind == Kind::SpeedButton) return std::make_unique<SpeedButton>(form, parent, d);
             return std::make_unique<Image>(form, parent, d);
         default:
@@ -105,8 +92,8 @@ Component& Form::AddComponent(const Design& d) {
         }
         case Kind::MainMenu:
             if (menu_) throw std::logic_error(d.name + ": " + Name() + " has a main menu already");
-            made = std::make_unique<MainMenu>(
-                *this, d.name, d.images.empty() ? nullptr : &Get<ImageList>(d.images));
+            made = std::make_unique<MainMenu>(*this, d.name,
+                                              d.images.empty() ? nullptr : &Get<ImageList>(d.images));
             break;
         case Kind::MenuItem: {
             Component* parent = FindComponent(d.parent);
@@ -138,8 +125,7 @@ Component& Form::AddComponent(const Design& d) {
             if (!parent) throw std::logic_error(d.name + ": no parent control " + d.parent);
             auto control = MakeControl(*this, *parent, d);
             control->SetFont(ResolveFont(parent->GetFont(), d.font));
-            control->SetColour(d.colour != kDefaultColour ? d.colour
-                                                          : UsualColour(d.kind, *parent));
+            control->SetColour(d.colour != kDefaultColour ? d.colour : UsualColour(d.kind, *parent));
             control->SetHint(d.hint);
             control->SetEnabled(d.enabled);
             control->SetVisible(d.visible);

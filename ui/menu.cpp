@@ -61,8 +61,7 @@ void MenuItem::Append(MenuItem& child) {
 
 void MenuItem::Update() {
     MENUITEMINFOW info = Info(MIIM_STATE | MIIM_BITMAP);
-    info.fState =
-        (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (enabled_ ? MFS_ENABLED : MFS_DISABLED);
+    info.fState = (checked_ ? MFS_CHECKED : MFS_UNCHECKED) | (enabled_ ? MFS_ENABLED : MFS_DISABLED);
     // The picture is drawn by the form on WM_DRAWITEM, where it can be faded when disabled
     // and drawn with its transparent colour on whatever the menu's background is.
     info.hbmpItem = imageIndex_ >= 0 && menu_.Images() ? HBMMENU_CALLBACK : nullptr;
@@ -144,9 +143,9 @@ void PopupMenu::Popup(int screenX, int screenY) {
     HWND owner = Owner() ? Owner()->Handle() : nullptr;
     // The command comes back as the result rather than as WM_COMMAND: the form's own
     // command dispatch knows only its main menu.
-    const UINT command =
-        static_cast<UINT>(TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
-                                         screenX, screenY, 0, owner, nullptr));
+    const UINT command = static_cast<UINT>(TrackPopupMenu(
+        Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, screenX, screenY, 0, owner,
+        nullptr));
     if (command == 0) return;
     if (MenuItem* item = FindCommand(command)) item->Click();
 }
@@ -166,8 +165,7 @@ bool MainMenu::DrawItem(const DRAWITEMSTRUCT& draw) const {
     const RECT& r = draw.rcItem;
     int x = r.left + (r.right - r.left - images_->Width()) / 2;
     int y = r.top + (r.bottom - r.top - images_->Height()) / 2;
-    images_->Draw(draw.hDC, x, y, item->ImageIndex(),
-                  !(draw.itemState & ODS_GRAYED) && item->Enabled());
+    images_->Draw(draw.hDC, x, y, item->ImageIndex(), !(draw.itemState & ODS_GRAYED) && item->Enabled());
     return true;
 }
 

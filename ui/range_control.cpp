@@ -33,17 +33,11 @@ void RangeControl::SetRange(int min, int max) {
     if (position_ != old && OnChange) OnChange();
 }
 
-void RangeControl::SetMin(int min) {
-    SetRange(min, max_);
-}
+void RangeControl::SetMin(int min) { SetRange(min, max_); }
 
-void RangeControl::SetMax(int max) {
-    SetRange(min_, max);
-}
+void RangeControl::SetMax(int max) { SetRange(min_, max); }
 
-void RangeControl::SetPosition(int position) {
-    MoveTo(position);
-}
+void RangeControl::SetPosition(int position) { MoveTo(position); }
 
 void RangeControl::SetLargeChange(int change) {
     largeChange_ = change;
@@ -82,24 +76,12 @@ bool ScrollBar::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     if (msg != WM_HSCROLL) return false;
     int p = Position();
     switch (LOWORD(wParam)) {
-        case SB_LINELEFT:
-            p -= SmallChange();
-            break;
-        case SB_LINERIGHT:
-            p += SmallChange();
-            break;
-        case SB_PAGELEFT:
-            p -= LargeChange();
-            break;
-        case SB_PAGERIGHT:
-            p += LargeChange();
-            break;
-        case SB_LEFT:
-            p = Min();
-            break;
-        case SB_RIGHT:
-            p = Max();
-            break;
+        case SB_LINELEFT: p -= SmallChange(); break;
+        case SB_LINERIGHT: p += SmallChange(); break;
+        case SB_PAGELEFT: p -= LargeChange(); break;
+        case SB_PAGERIGHT: p += LargeChange(); break;
+        case SB_LEFT: p = Min(); break;
+        case SB_RIGHT: p = Max(); break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION: {
             // The 16-bit position in wParam would cut large ranges; the track position is whole.
@@ -110,8 +92,7 @@ bool ScrollBar::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
             p = si.nTrackPos;
             break;
         }
-        default:
-            break;
+        default: break;
     }
     MoveTo(p);
     result = 0;

@@ -55,8 +55,9 @@ WinControl* WinControl::FromHandle(HWND hwnd) {
 void WinControl::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle,
                              const Design& design) {
     RECT r{design.left, design.top, design.left + design.width, design.top + design.height};
-    CreateHandle(className, Cp1251ToWide(design.caption), style | WS_CHILD | WS_CLIPSIBLINGS,
-                 exStyle, r, Parent()->Handle(), Parent()->children_.size());
+    CreateHandle(className, Cp1251ToWide(design.caption),
+                 style | WS_CHILD | WS_CLIPSIBLINGS, exStyle, r, Parent()->Handle(),
+                 Parent()->children_.size());
 }
 
 void WinControl::CreateHandle(const wchar_t* className, const std::wstring& text, DWORD style,
@@ -226,9 +227,7 @@ LRESULT WinControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(msg, wParam, lParam);
 }
 
-bool WinControl::Reflected(UINT, WPARAM, LPARAM, LRESULT&) {
-    return false;
-}
+bool WinControl::Reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 HBRUSH WinControl::Brush() {
     if (!brush_) brush_ = CreateSolidBrush(ToRgb(GetColour()));
@@ -307,9 +306,7 @@ void WinControl::Invalidate() {
 }
 
 void WinControl::Repaint() {
-    if (hwnd_)
-        RedrawWindow(hwnd_, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void WinControl::ApplyVisible() {

@@ -13,6 +13,7 @@
 #include "monitor/core/record_file_writer.h"
 #include "monitor/core/text_export.h"
 #include "monitor/core/settings_file.h"
+#include "monitor/win/charts_form.h"
 #include "monitor/win/main_form_design.h"
 #include "monitor/win/program_forms.h"
 #include "monitor/win/registration.h"
@@ -57,6 +58,7 @@ TForm1::TForm1()
       timer1_(Get<ui::Timer>("Timer1")),
       timer2_(Get<ui::Timer>("Timer2")),
       timer4_(Get<ui::Timer>("Timer4")),
+      timer5_(Get<ui::Timer>("Timer5")),
       timer6_(Get<ui::Timer>("Timer6")),
       timer7_(Get<ui::Timer>("Timer7")),
       n12_(Get<ui::MenuItem>("N12")),
@@ -75,6 +77,7 @@ TForm1::TForm1()
     timer1_.OnTimer = [this] { StoreStartupFrame(); };
     timer2_.OnTimer = [this] { Timer2Timer(); };
     timer4_.OnTimer = [this] { Timer4Timer(); };
+    timer5_.OnTimer = [this] { Timer5Timer(); };
     timer6_.OnTimer = [this] { Timer6Timer(); };
     timer7_.OnTimer = [this] { Timer7Timer(); };
 
@@ -152,6 +155,8 @@ void TForm1::TxRxrmCreate() {
 
 void TForm1::N8Click() {
     if (Forms.Form3) Forms.Form3->Show();
+    ComboADD();
+    RefreshChartSelectors();
     SetFocus();
 }
 
@@ -209,6 +214,7 @@ void TForm1::FormClose() {
     startupDone_ = false;
     // A settings file that cannot be written ends in the error box; the program still ends.
     ui::Guarded([this] { SaveSettings(); });
+    if (Forms.Form3) Forms.Form3->FreeChartBitmap();
     if (instanceMutex_) {
         CloseHandle(instanceMutex_);
         instanceMutex_ = nullptr;
@@ -308,6 +314,7 @@ void TForm1::Timer1Timer() {
     scrollBar1_.SetMax(n);
     scrollBar1_.SetPosition(n);
     MemoDraw(n);
+    if (VisibleCharts()) timer5_.SetEnabled(true);
     if (stored.RecordFull) {
         CloseCapturePort(CaptureRec);
         EnableIdleControls(true);
@@ -374,8 +381,8 @@ void TForm1::MemoDraw(int n) {
 }
 
 void TForm1::ArrangeMainWindow() {
-    const MainWindowLayout layout = MainWindowLayoutFor(
-        n12_.Checked(), n13_.Checked(), Get<ui::Control>("Panel1").Width());
+    const MainWindowLayout layout =
+        MainWindowLayoutFor(n12_.Checked(), n13_.Checked(), Get<ui::Control>("Panel1").Width());
     SetWidth(layout.Width);
     edit1_.SetWidth(layout.Edit1Width);
     scrollBar1_.SetWidth(layout.ScrollBar1Width);
@@ -403,6 +410,7 @@ void TForm1::EnableIdleControls(bool stopped) {
     button5_.SetEnabled(stopped);
     button6_.SetEnabled(stopped);
     button1_.SetCaption(stopped ? "Read" : "Stop");
+    if (Forms.Form3) Forms.Form3->EnableIdleControls(stopped);
 }
 
 void TForm1::ClearRecord() {
@@ -420,6 +428,10 @@ void TForm1::ClearRecord() {
     if (TForm6* car = Forms.Form6) {
         car->Memo1().Clear();
         car->Memo2().Clear();
+    }
+    if (TForm3* charts = VisibleCharts()) {
+        charts->Close();
+        charts->Show();
     }
 }
 
@@ -449,6 +461,7 @@ void TForm1::Button5Click() {
     }
     scrollBar1_.SetMax(d.Maximum);
     MemoDraw(scrollBar1_.Position());
+    if (TForm3* charts = VisibleCharts()) charts->Charts().FrameDeleted(d.Maximum);
     RecordUnsaved = true;
 }
 
@@ -456,11 +469,15 @@ void TForm1::BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse) {
     const auto which = mouse == ui::MouseButton::Left    ? MouseButton::Left
                        : mouse == ui::MouseButton::Right ? MouseButton::Right
                                                          : MouseButton::Middle;
-    const BookmarkAction action =
-        velmorant::BookmarkMouseDown(button.Caption(), which, scrollBar1_.Position(),
-                                     scrollBar1_.Max());
+    const BookmarkAction action = velmorant::BookmarkMouseDown(
+        button.Caption(), which, scrollBar1_.Position(), scrollBar1_.Max());
     if (action.What == BookmarkAction::Kind::SetCaption) button.SetCaption(action.Caption);
-    if (action.What == BookmarkAction::Kind::GoToFrame) scrollBar1_.SetPosition(action.Frame);
+    if (action.What == BookmarkAction::Kind::GoToFrame) {
+        scrollBar1_.SetPosition(action.Frame);
+        if (TForm3* charts = VisibleCharts())
+            charts->Get<ui::TrackBar>("TrackBar1")
+                .SetPosition(scrollBar1_.Position() - charts->Charts().Start());
+    }
 }
 
 void TForm1::ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse) {
@@ -470,7 +487,9 @@ void TForm1::ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse) {
     for (int i = 0; i < listView2_.ItemCount(); ++i) list.AddItem(listView2_.ItemCaption(i));
 }
 
-void TForm1::SetPlaybackCaption(const char* caption) { button6_.SetCaption(caption); }
+void TForm1::SetPlaybackCaption(const char* caption) {
+    button6_.SetCaption(caption);
+}
 
 void TForm1::Button6Click() {
     if (timer4_.Enabled()) {
@@ -493,12 +512,18 @@ void TForm1::Timer4Timer() {
         timer4_.SetEnabled(false);
         return;
     }
-    scrollBar1_.SetPosition(scrollBar1_.Position() + 1);
+    // With the charts shown the marker moves, then the window; their handlers move the
+    // current frame.
+    if (TForm3* charts = VisibleCharts())
+        charts->Charts().PlaybackStep();
+    else
+        scrollBar1_.SetPosition(scrollBar1_.Position() + 1);
 }
 
 void TForm1::ScrollBar1Change() {
     if (!readingStopped_) return;
     MemoDraw(scrollBar1_.Position());
+    if (TForm3* charts = VisibleCharts()) charts->Charts().FollowCurrentFrame();
 }
 
 bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
@@ -556,6 +581,12 @@ void TForm1::ShowRecordFile(const RecordFileContent& content, const std::filesys
 }
 
 void TForm1::ShowRecordExtras() {
+    // The charts take the new record by being shown again.
+    if (TForm3* charts = VisibleCharts()) {
+        charts->Close();
+        charts->Show();
+        RefreshChartSelectors();
+    }
     TForm6* car = Forms.Form6;
     if (car && car->Memo1().LineCount() > 0) {
         car->Show();
@@ -612,9 +643,8 @@ void TForm1::SaveRecordAs() {
     path.replace_extension(exportText ? ".csv" : ".vmr");
     save.SetDefaultExt(exportText ? "csv" : "vmr");
     const auto frames = FramesOf(Record, scrollBar1_.Max());
-    const WriteOutcome out = exportText
-                                 ? WriteTextExport(path, frames, sections, UserLocale.Time)
-                                 : WriteRecordFile(path, frames, sections, UserLocale.Time);
+    const WriteOutcome out = exportText ? WriteTextExport(path, frames, sections, UserLocale.Time)
+                                        : WriteRecordFile(path, frames, sections, UserLocale.Time);
     if (out.Status == WriteStatus::CreateFailed) {
         ui::ShowMessage(std::string(kFileWriteError));
         return;

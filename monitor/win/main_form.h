@@ -23,6 +23,8 @@
 
 namespace velmorant {
 
+class TForm3;
+
 // The capture port record of the reading.
 extern TComPortRec CaptureRec;
 
@@ -52,6 +54,11 @@ public:
     void Timer4Timer();  // playback step
     void Timer6Timer();  // delayed start-up step
     void Timer7Timer();  // lamp back to "Off"
+    void Timer5Timer();  // the charts follow the newest frame
+    // The charts window's parameter pickers refilled, keeping their selections; the second
+    // also redraws the charts.
+    void ComboADD();
+    void RefreshChartSelectors();
     void WMEdgeList(WPARAM wParam, LPARAM lParam);
 
     void MemoDraw(int n);
@@ -78,6 +85,8 @@ private:
     void BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse);
     void ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse);
     void SetPlaybackCaption(const char* caption);
+    // The charts window while it is shown, else nullptr.
+    TForm3* VisibleCharts() const;
     // What a good read puts in the windows.
     void ShowRecordFile(const RecordFileContent& content, const std::filesystem::path& path);
     // After any read that got past the file's first line: the car window for an additional
@@ -98,6 +107,7 @@ private:
     ui::Timer& timer1_;
     ui::Timer& timer2_;
     ui::Timer& timer4_;
+    ui::Timer& timer5_;
     ui::Timer& timer6_;
     ui::Timer& timer7_;
     ui::MenuItem& n12_;

@@ -33,7 +33,10 @@ TForm1& CreateProgramForms() {
     auto make = [&app](const char* name, const char* caption, int left, int top, int w, int h) {
         return &app.CreateForm<PlainForm>(name, caption, left, top, w, h);
     };
-    Forms.Form3 = make("Form3", "Charts", 477, 95, 747, 344);
+    Forms.Form3 = &app.CreateForm<TForm3>();
+    Forms.Form3->ConnectFramePosition(main.Get<ui::ScrollBar>("ScrollBar1"));
+    Forms.Form3->DeleteFrame = [&main] { main.Button5Click(); };
+    Forms.Form3->SaveSettings = [&main] { main.SaveSettings(); };
     Forms.Form4 = &app.CreateForm<TForm4>();
     Forms.Form5 = &app.CreateForm<TForm5>();
     Forms.Form6 = &app.CreateForm<TForm6>();
@@ -52,6 +55,9 @@ TForm1& CreateProgramForms() {
     settings.OnSettingsRead(true);
     settings.OnSettingsChanged = [&main] {
         if (IsWindowVisible(main.Handle())) main.ScrollBar1Change();
+        // The unit settings change the charts' scales and the pickers' names.
+        if (IsWindowVisible(Forms.Form3->Handle())) Forms.Form3->ScrollBar1Change();
+        main.ComboADD();
     };
     settings.StartupDone = [&main] { return main.StartupDone(); };
     settings.SaveSettings = [&main] { main.SaveSettings(); };

@@ -6,6 +6,7 @@
 
 #include "monitor/core/settings.h"
 #include "monitor/win/car_form.h"
+#include "monitor/win/charts_form.h"
 #include "monitor/win/settings_form.h"
 #include "ui/form.h"
 
@@ -21,7 +22,7 @@ public:
 
 // The program's windows, created at start in this order after the main window.
 struct ProgramForms {
-    ui::Form* Form3 = nullptr;   // charts
+    TForm3* Form3 = nullptr;     // charts
     ui::Form* Form4 = nullptr;   // help
     ui::Form* Form5 = nullptr;   // about
     TForm6* Form6 = nullptr;     // car description
