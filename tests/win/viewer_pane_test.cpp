@@ -330,6 +330,13 @@ TEST_F(ViewerPaneTest, JumpOfTheFrameBarPastTheWindowMakesTheChosenFrameCurrent)
         EXPECT_EQ(Get<ui::Label>("Label1a").Text(), std::to_string(chosen));
         EXPECT_EQ(Row("ListView1", 26), std::to_string(chosen) + " / 200");
     }
+    // A size that is not a whole number changes nothing and says so in Viewer's box.
+    Get<ui::ComboBox>("ComboBox7a").SetText("2O");
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "'2O' is not a valid integer value.");
+    EXPECT_EQ(dialogs.boxes[0].caption, "Viewer");
+    EXPECT_EQ(pane.GetChart().ChartFrames(), 20);
+    EXPECT_EQ(pane.CurrentFrame(), 200);
 }
 
 TEST_F(ViewerPaneTest, ValueTextsAndCaptionsOfTheTwins) {
