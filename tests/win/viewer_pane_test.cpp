@@ -286,35 +286,40 @@ TEST_F(ViewerPaneTest, TheListFollowsMarkersAndSelectorsNotWindowMoves) {
     Open(form->PaneA(), Write("a.vmr", Frames(50, 101)));
     auto& listA = Get<ui::ListView>("ListView1");
     auto& listB = Get<ui::ListView>("ListView2");
+    Get<ui::TrackBar>("TrackBar1b").SetPosition(60);
+    Get<ui::TrackBar>("TrackBar1a").SetPosition(2);
     ASSERT_TRUE(listA.Visible());
 
-    // Window size and window start of pane b: the list stays on pane a.
+    // Window size and window start of pane b, both moving its marker: the list stays on
+    // pane a.
     Get<ui::ComboBox>("ComboBox7b").SetText("10");
     EXPECT_EQ(form->PaneB().GetChart().ChartFrames(), 10);
+    EXPECT_EQ(form->PaneB().GetChart().Offset(), 5);
     Get<ui::ScrollBar>("ScrollBar1b").SetPosition(40);
-    EXPECT_EQ(form->PaneB().CurrentFrame(), 40);
+    EXPECT_EQ(form->PaneB().CurrentFrame(), 45);
     EXPECT_TRUE(listA.Visible());
     EXPECT_FALSE(listB.Visible());
+    EXPECT_EQ(Row("ListView1", 26), "3 / 50");
 
     // Pane b's marker: the list is pane b's, at its marker frame.
-    Get<ui::TrackBar>("TrackBar1b").SetPosition(5);
+    Get<ui::TrackBar>("TrackBar1b").SetPosition(7);
     EXPECT_TRUE(listB.Visible());
     EXPECT_FALSE(listA.Visible());
     EXPECT_TRUE(Get<ui::ScrollBar>("ScrollBar_b").Visible());
     EXPECT_FALSE(Get<ui::ScrollBar>("ScrollBar_a").Visible());
-    EXPECT_EQ(form->PaneB().CurrentFrame(), 45);
-    EXPECT_EQ(Row("ListView2", 26), "45 / 100");
-    EXPECT_EQ(Get<ui::Label>("Label1b").Text(), "45");
+    EXPECT_EQ(form->PaneB().CurrentFrame(), 47);
+    EXPECT_EQ(Row("ListView2", 26), "47 / 100");
+    EXPECT_EQ(Get<ui::Label>("Label1b").Text(), "47");
 
     // A selector of pane a: the list is pane a's, at its current frame.
     Get<ui::ComboBox>("ComboBox2a").SetItemIndex(0);
     form->PaneA().SelectorChange();
     EXPECT_TRUE(listA.Visible());
-    EXPECT_EQ(Row("ListView1", 26), "1 / 50");
+    EXPECT_EQ(Row("ListView1", 26), "3 / 50");
     // "+1" and "-1" move the marker, and so switch too.
     Get<ui::Button>("Button2b").Click();
     EXPECT_TRUE(listB.Visible());
-    EXPECT_EQ(Row("ListView2", 26), "46 / 100");
+    EXPECT_EQ(Row("ListView2", 26), "48 / 100");
 }
 
 TEST_F(ViewerPaneTest, JumpOfTheFrameBarPastTheWindowMakesTheChosenFrameCurrent) {
