@@ -12,6 +12,7 @@
 #include "viewer/plugin.h"
 #include "viewer/viewer_error.h"
 #include "viewer/viewer_form_design.h"
+#include "viewer/viewer_locale.h"
 #include "viewer/viewer_settings.h"
 
 namespace velmorant::viewer {
@@ -19,8 +20,6 @@ namespace velmorant::viewer {
 namespace {
 
 constexpr char kCaption[] = "Velmorant Viewer - view and compare data";
-constexpr int kChartWidth = 601;
-constexpr int kChartHeight = 201;
 
 }  // namespace
 
@@ -36,7 +35,11 @@ TForm1::TForm1()
       listView2_(Get<ui::ListView>("ListView2")),
       scrollBarA_(Get<ui::ScrollBar>("ScrollBar_a")),
       scrollBarB_(Get<ui::ScrollBar>("ScrollBar_b")),
-      openDialog1_(Get<ui::OpenDialog>("OpenDialog1")) {
+      openDialog1_(Get<ui::OpenDialog>("OpenDialog1")),
+      paneA_(*this, kPaneA),
+      paneB_(*this, kPaneB) {
+    paneA_.SetOther(paneB_);
+    paneB_.SetOther(paneA_);
     // Centred on the screen at its designed size; it is maximised when it becomes active.
     SetBounds((GetSystemMetrics(SM_CXSCREEN) - kViewerWidth) / 2,
               (GetSystemMetrics(SM_CYSCREEN) - kViewerHeight) / 2, kViewerWidth, kViewerHeight);
@@ -56,16 +59,20 @@ TForm1::TForm1()
 }
 
 void TForm1::FormCreate() {
-    paneActiveA_ = true;
-    paneActiveB_ = true;
-    chartBitmapA_.SetSize(kChartWidth, kChartHeight);
-    chartBitmapB_.SetSize(kChartWidth, kChartHeight);
+    Locale = ReadViewerLocale();
+    paneA_.Create();
+    paneB_.Create();
     LoadSettings();
     ResizeComponents();
 }
 
 void TForm1::FormShow() {
     LoadSettings();
+    // A file changed on disk, or changed units, show again; a pane whose file was not
+    // understood stays as it is. One pane's failure does not keep the other from reading.
+    for (Pane* pane : {&paneA_, &paneB_})
+        if (pane->Shown() && pane->HoldsFile())
+            Guarded([pane] { pane->LoadRecordFile(pane->RememberedPath()); });
 }
 
 void TForm1::FormActivate() {
@@ -74,6 +81,11 @@ void TForm1::FormActivate() {
     // A window restored to a smaller size is maximised again.
     if (!IsZoomed(Handle())) ShowWindow(Handle(), SW_MAXIMIZE);
     ResizeComponents();
+    paneA_.ApplyGraphColors();
+    paneB_.ApplyGraphColors();
+    // Each list is filled only while it is the one shown.
+    paneA_.MemoDraw(1);
+    paneB_.MemoDraw(1);
 }
 
 void TForm1::FormKeyPress(char& key) {
@@ -110,23 +122,24 @@ void TForm1::LoadSettings() {
     Values = ReadViewerSettings(SettingsPathOf(ui::ExecutablePath()));
 }
 
-bool TForm1::ChooseFile(std::filesystem::path& remembered) {
+void TForm1::ChooseFile(Pane& pane) {
     std::optional<std::filesystem::path> chosen = openDialog1_.Execute();
-    if (!chosen || chosen->empty()) return false;
+    if (!chosen || chosen->empty()) return;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(*chosen, error)) return false;
-    remembered = std::filesystem::absolute(*chosen, error);
-    if (error) remembered = *chosen;
+    if (!std::filesystem::is_regular_file(*chosen, error)) return;
+    // The full path: the current folder may change before the file is read again.
+    std::filesystem::path full = std::filesystem::absolute(*chosen, error);
+    pane.SetRememberedPath(error ? *chosen : full);
     panel1_.Show();
-    return true;
+    pane.LoadRecordFile(pane.RememberedPath());
 }
 
 void TForm1::N2Click() {
-    ChooseFile(pathA_);
+    ChooseFile(paneA_);
 }
 
 void TForm1::N7Click() {
-    ChooseFile(pathB_);
+    ChooseFile(paneB_);
 }
 
 void TForm1::N4Click() {

@@ -9,6 +9,7 @@
 #include "ui/panel.h"
 #include "ui/range_control.h"
 #include "ui/status_bar.h"
+#include "viewer/pane.h"
 
 namespace velmorant::viewer {
 
@@ -34,17 +35,20 @@ public:
     void Panel4Resize();
     void Panel5Resize();
 
+    // Pane a holds the first file, pane b the second.
+    Pane& PaneA() { return paneA_; }
+    Pane& PaneB() { return paneB_; }
     // The full paths of the files last chosen for the panes.
-    const std::filesystem::path& PathA() const { return pathA_; }
-    const std::filesystem::path& PathB() const { return pathB_; }
-    bool PaneActiveA() const { return paneActiveA_; }
-    bool PaneActiveB() const { return paneActiveB_; }
-    ui::Bitmap& ChartBitmapA() { return chartBitmapA_; }
-    ui::Bitmap& ChartBitmapB() { return chartBitmapB_; }
+    const std::filesystem::path& PathA() const { return paneA_.RememberedPath(); }
+    const std::filesystem::path& PathB() const { return paneB_.RememberedPath(); }
+    bool PaneActiveA() const { return paneA_.Active(); }
+    bool PaneActiveB() const { return paneB_.Active(); }
+    ui::Bitmap& ChartBitmapA() { return paneA_.ChartBitmap(); }
+    ui::Bitmap& ChartBitmapB() { return paneB_.ChartBitmap(); }
 
 private:
-    // Runs the open dialog; true with the remembered path set when an existing file was chosen.
-    bool ChooseFile(std::filesystem::path& remembered);
+    // Runs the open dialog and reads an existing chosen file into the pane.
+    void ChooseFile(Pane& pane);
 
     ui::StatusBar& statusBar1_;
     ui::Panel& panel1_;
@@ -58,12 +62,8 @@ private:
     ui::ScrollBar& scrollBarB_;
     ui::OpenDialog& openDialog1_;
 
-    std::filesystem::path pathA_;
-    std::filesystem::path pathB_;
-    bool paneActiveA_ = false;
-    bool paneActiveB_ = false;
-    ui::Bitmap chartBitmapA_;
-    ui::Bitmap chartBitmapB_;
+    Pane paneA_;
+    Pane paneB_;
 };
 
 }  // namespace velmorant::viewer

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "viewer/pane_design.h"
+
 namespace velmorant::viewer {
 
 namespace {
@@ -43,8 +45,13 @@ std::vector<Design> BuildComponents() {
                      .position = 1});
     d.push_back(
         {.kind = Kind::Panel, .name = "Panel3", .parent = "Panel1", .bevel = ui::Bevel::None});
-    for (const char* pane : {"Panel4", "Panel5"})
-        d.push_back({.kind = Kind::Panel, .name = pane, .parent = "Panel3", .visible = false});
+    for (const PaneTwin* twin : {&kPaneA, &kPaneB}) {
+        d.push_back({.kind = Kind::Panel,
+                     .name = std::string(twin->Panel),
+                     .parent = "Panel3",
+                     .visible = false});
+        AddPaneComponents(d, *twin);
+    }
     d.push_back({.kind = Kind::OpenDialog,
                  .name = "OpenDialog1",
                  .filter = "Velmorant 1.0|*.vmr",

@@ -14,6 +14,7 @@
 #include "monitor/win/settings_form.h"
 #include "tests/win/activation_support.h"
 #include "tests/win/program_folder.h"
+#include "tests/win/recording_support.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/menu.h"
@@ -92,7 +93,7 @@ TEST_F(ViewerFormTest, ActivationMaximisesAndLaysOutTheHalves) {
 
 TEST_F(ViewerFormTest, FileCommandsRememberAnExistingChoice) {
     const auto file = env.folder / "first.vmr";
-    std::ofstream(file) << "File for Velmorant 1.0.0.3\n";
+    test::WriteTestRecording(file, 3);
     dialogs.fileAnswers = {std::nullopt, ui::FileDialogAnswer{env.folder / "missing.vmr"},
                            ui::FileDialogAnswer{file}, ui::FileDialogAnswer{file}};
     form->N2Click();  // cancelled
