@@ -106,8 +106,9 @@ void TKroTacho::Paint(ui::Canvas& canvas) {
 
 // The band between the two sector outlines is filled up to their colour from a point inside
 // it. Near the minimum the band is too thin at the usual seed, which would then lie outside
-// the outlines and flood the whole dial: the seed moves to the middle of the band, and where
-// the outlines cover the band already there is nothing to fill.
+// the outlines and flood the whole dial; a pen of 4 pixels or more covers that seed, and a
+// fill started on its border colour fills nothing. In both cases the seed moves to the middle
+// of the band, and where the outlines cover the band already there is nothing to fill.
 void TKroTacho::FillRing(ui::Canvas& canvas, const DialGeometry& dial, long double a, long double k,
                          long double k2) {
     const int m = RoundHalfEven(dial.Radius() * k);
@@ -116,7 +117,9 @@ void TKroTacho::FillRing(ui::Canvas& canvas, const DialGeometry& dial, long doub
     const long double seedDistance = std::hypot(m2 + 3.0L, 3.0L);
     const long double seedAngle = std::atan2(3.0L, m2 + 3.0L);
     DialPoint seed{c.x - m2 - 3, c.y - 3};
-    if (!(seedAngle < a && seedDistance < m)) seed = dial.PointAt(a / 2, (k + k2) / 2);
+    if (!(seedAngle < a && seedDistance < m) ||
+        canvas.Pixel(seed.x, seed.y) == ui::ToRgb(pointerColor_))
+        seed = dial.PointAt(a / 2, (k + k2) / 2);
     if (canvas.Pixel(seed.x, seed.y) == ui::ToRgb(pointerColor_)) return;
     canvas.FloodFill(seed.x, seed.y, pointerColor_, ui::FillStyle::Border);
 }

@@ -36,6 +36,8 @@ const DigitCell& DigitCells::Advance(int i) {
     if (cell.scrolling) {
         cell.offset -= kStep;
         cell.scrolling = cell.offset > 0;
+        // An odd height overshoots by a pixel on the last step; a settled glyph stands at 0.
+        if (!cell.scrolling) cell.offset = 0;
     }
     return cell;
 }

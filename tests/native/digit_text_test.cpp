@@ -119,6 +119,20 @@ TEST(DigitCellsTest, ScrollingCellsRiseTwoPixelsAPaint) {
     EXPECT_EQ(cells[1].shown, '8');
 }
 
+// A display of odd height starts its cells an odd number of pixels low: the last step
+// overshoots, and the settled glyph must still stand in place, not a pixel too high.
+TEST(DigitCellsTest, OddHeightSettlesInPlace) {
+    DigitCells cells;
+    cells.Retarget("1", true, 21, 1);
+    int paints = 0;
+    while (cells[1].scrolling && paints < 20) {
+        cells.Advance(1);
+        ++paints;
+    }
+    EXPECT_EQ(paints, 11);
+    EXPECT_EQ(cells[1].offset, 0);
+}
+
 // Cells that are not drawn do not keep the display repainting.
 TEST(DigitCellsTest, HiddenCellsAskForNoPaints) {
     DigitCells cells;

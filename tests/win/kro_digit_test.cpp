@@ -154,6 +154,25 @@ TEST(KroDigitTest, RefusedKindsAndRepaints) {
     EXPECT_EQ(host.Flush(), 0);
 }
 
+// Displays without cells, or squeezed to a few pixels, paint without fault.
+TEST(KroDigitTest, EmptyAndTinyDisplaysPaint) {
+    Host<TKroDigit> host("KroTacho1Digit");
+    TKroDigit& d = host.control;
+    d.SetDigitScrolling(true);
+    d.SetDigitCount(0);
+    d.SetValue(std::int32_t{5});
+    EXPECT_EQ(Painted(d, ui::kFuchsia).Width(), 0);
+    EXPECT_FALSE(d.ScrollTimer().Enabled());
+    d.SetDigitCount(3);
+    for (int h : {0, 1, 3}) {
+        SCOPED_TRACE(h);
+        d.SetBounds(0, 0, 2, h);
+        d.SetValue(std::int32_t{h + 10});
+        Painted(d, ui::kFuchsia);
+        host.Flush();
+    }
+}
+
 // A changed cell rises 2 pixels a paint, the glyph it showed leaving above it, and settles
 // after 10 paints; the scroll timer runs until then and each tick repaints.
 TEST(KroDigitTest, ScrollingInTenStepsOfTwoPixels) {

@@ -82,6 +82,19 @@ TEST(KroLEDTest, FrameWidthWidensTheOutline) {
     EXPECT_EQ(blackRun(), 3);
 }
 
+// Lamps of no or a few pixels paint without fault, alone or on their parent.
+TEST(KroLEDTest, TinyLampsPaint) {
+    Host<TKroLED> host("KroLED1");
+    TKroLED& lamp = host.control;
+    lamp.SetLightEffect(true);
+    for (int size : {0, 1, 2, 3, 5}) {
+        SCOPED_TRACE(size);
+        lamp.SetBounds(0, 0, size, size);
+        EXPECT_EQ(Painted(lamp, kMarker).Width(), size);
+        host.Flush();
+    }
+}
+
 // Setting a property to the value it has does not repaint; a new value repaints once.
 TEST(KroLEDTest, SettersRepaintOnlyOnAChange) {
     Host<TKroLED> host("KroLED1");

@@ -133,6 +133,43 @@ TEST(KroTachoTest, SectorAndRingPointers) {
     }
 }
 
+// A wide pen covers the usual seed of the ring's fill next to the left end; the band is
+// filled all the same, and nothing outside it.
+TEST(KroTachoTest, RingWithAWidePointer) {
+    Host<TKroTacho> host("KroTacho1");
+    TKroTacho& t = host.control;
+    Tachometer(t);
+    t.SetPointerType(TZeigerform::zfRing);
+    t.SetPosition(4000);
+    for (int width : {4, 8, 10}) {
+        SCOPED_TRACE(width);
+        t.SetPointerWidth(width);
+        ui::Bitmap b = Painted(t, ui::kFuchsia);
+        EXPECT_EQ(b.Pixel(105, 89), kPointer);  // in the band at 45 degrees, off the outlines
+        EXPECT_EQ(b.Pixel(130, 115), kFace);    // inside the inner arc
+        EXPECT_EQ(b.Pixel(207, 89), kFace);     // the band beyond the pointer
+        EXPECT_EQ(b.Pixel(30, 40), kFace);      // outside the outer arc
+    }
+}
+
+// Gauges of no or a few pixels paint without fault, alone or on their parent.
+TEST(KroTachoTest, TinyGaugesPaint) {
+    Host<TKroTacho> host("KroTacho1");
+    TKroTacho& t = host.control;
+    for (TZeigerform type :
+         {TZeigerform::zfNadel, TZeigerform::zfPfeil, TZeigerform::zfKreis, TZeigerform::zfRing}) {
+        t.SetPointerType(type);
+        for (int size : {0, 1, 5, 20, 30}) {
+            SCOPED_TRACE(testing::Message() << static_cast<int>(type) << " " << size);
+            t.SetBounds(0, 0, size, size);
+            t.SetPosition(t.Position() == 0 ? 5 : 0);
+            ui::Bitmap b = Painted(t, ui::kFuchsia);
+            EXPECT_EQ(b.Width(), size);
+            host.Flush();
+        }
+    }
+}
+
 // The arrow head: a triangle from the tip back to half the radius, two degrees wide per unit
 // of pointer width on each side.
 TEST(KroTachoTest, ArrowHead) {
