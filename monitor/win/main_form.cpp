@@ -212,6 +212,7 @@ void TForm1::FormCloseQuery(bool& canClose) {
 void TForm1::FormClose() {
     // No capture thread may outlive the windows.
     if (CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
+    EndChecks();
     readingStopped_ = true;
     RemoveCloseCommand();
     timer4_.SetEnabled(false);

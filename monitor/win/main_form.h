@@ -91,6 +91,8 @@ private:
     // The checks' commands, their timer and their workers' messages.
     void ConnectChecks();
     bool CheckMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // At exit: a performance check still running or waiting to show its result ends here.
+    void EndChecks();
     void BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse);
     void ReferenceMouseDown(ui::ListView& list, ui::MouseButton mouse);
     void SetPlaybackCaption(const char* caption);

@@ -22,19 +22,27 @@ void TForm1::ConnectChecks() {
 }
 
 bool TForm1::CheckMessage(UINT msg, WPARAM, LPARAM) {
+    // A report that arrives after the check was ended at exit is left alone.
     if (msg == WM_CHECKDONE) {
-        ui::Guarded([this] { Get<ui::Timer>("Timer3").SetEnabled(true); });
+        ui::Guarded([this] {
+            if (CheckPortOpen()) Get<ui::Timer>("Timer3").SetEnabled(true);
+        });
         return true;
     }
     if (msg == WM_CHECKFAILED) {
         // Nothing else would ever close the check's port: no result box follows.
         ui::Guarded([this] {
             edit1_.SetText(kCheckFailedText);
-            CloseCheckPort();
+            if (CheckPortOpen()) CloseCheckPort();
         });
         return true;
     }
     return false;
+}
+
+void TForm1::EndChecks() {
+    Get<ui::Timer>("Timer3").SetEnabled(false);
+    if (CheckPortOpen()) StopPerformanceCheck();
 }
 
 void TForm1::N25Click() {

@@ -34,6 +34,11 @@ bool CloseCheckPort() {
     return CloseWorkerPort(CheckRec);
 }
 
+void StopPerformanceCheck() {
+    CloseCheckPort();
+    if (CheckRec.Thread) WaitForSingleObject(CheckRec.Thread, 2000);
+}
+
 bool CheckPortOpen() {
     return WorkerPortOpen(CheckRec);
 }
@@ -45,6 +50,9 @@ void AcquireCheckResult() {
 DWORD WINAPI PerformanceCheckThread(LPVOID param) {
     TComPortRec& rec = *static_cast<TComPortRec*>(param);
     SerialApi& api = Serial();
+    // The opener set it before the thread started; the close operation may rewrite the
+    // record's copy while this thread still polls.
+    const HANDLE port = rec.Handle;
     LARGE_INTEGER frequency{};
     if (!api.QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0) {
         PostMessageW(CaptureWindow.load(), WM_CHECKFAILED, 0, 0);
@@ -61,10 +69,12 @@ DWORD WINAPI PerformanceCheckThread(LPVOID param) {
             // (and its callers' SendMessage) waiting for the whole second.
             MSG msg;
             PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);
+            // Only the program's exit stops a check before its second is up.
+            if (rec.Stop.load() != 0) return 0;
             now = Counter(api);
         } while (now <= target);
         DWORD status = 0;
-        api.GetCommModemStatus(rec.Handle, &status);
+        api.GetCommModemStatus(port, &status);
         late[i - 1] = CheckStepLateness(now, start, f, i);
     }
     CheckResultText = CheckResultTextOf(late, f, UserLocale.DecimalSeparator);

@@ -23,6 +23,9 @@ extern std::string CheckResultText;
 
 bool OpenCheckPort(int portNumber);
 bool CloseCheckPort();
+// Closes the check's port and waits for its thread, which ends without a report; for the
+// program's exit, so that no worker outlives the program's globals.
+void StopPerformanceCheck();
 // Whether a check's port is open: from the start of a check until its result is shown.
 bool CheckPortOpen();
 // Polls the port's modem status at 1000 steps of 1 ms and measures how late each poll came.

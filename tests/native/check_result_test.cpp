@@ -20,6 +20,10 @@ TEST(CheckResult, StepTargetsAndLatenessesInTicks) {
         {3'579'545, 2, 7'160, 7'159, 1},  // 7159.09: late by 0.91
         {2'000'000'000, 999, 1'998'000'004, 1'998'000'000, 4},
         {10'000'000, 1000, 10'000'000, 10'000'000, 0},
+        // Halves go to the even neighbour, for the target and the lateness alike.
+        {2'500, 1, 3, 2, 0},   // 2.5 ticks: target 2, late by 0.5
+        {2'500, 1, 4, 2, 2},   // late by 1.5
+        {2'500, 3, 10, 8, 2},  // 7.5 ticks: target 8, late by 2.5
     };
     const std::int64_t start = 1'000'000'000;
     for (const Case& c : cases) {

@@ -9,10 +9,12 @@
 
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
+#include "tests/win/program_folder.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
 #include "ui/error_box.h"
 #include "ui/scripted_dialogs.h"
+#include "ui/timer.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -26,6 +28,9 @@ protected:
     void SetUp() override {
         SetSerialApi(&line);
         RecordUnsaved = false;
+        OpenMainWindow();
+    }
+    void OpenMainWindow() {
         form = std::make_unique<TForm1>();
         form->Create();
         form->Show();
@@ -152,4 +157,32 @@ TEST_F(PerformanceCheckTest, NoCounterSaysBadlyAndClosesThePort) {
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].caption, "Performance check");
     EXPECT_FALSE(PortOpenOnLine());
+}
+
+// Closing the program while a check runs, after its thread has reported but before the main
+// window has the report, or while the result waits for Timer3: the check ends with the main
+// window, its worker before the program's globals go, and no result box comes up.
+TEST_F(PerformanceCheckTest, ClosingTheProgramEndsARunningCheck) {
+    ProgramFolder folder("velmorant_check_exit");  // the settings written on closing
+    line.realCounter = true;
+    enum Stage { kRunning, kReported, kResultPending };
+    for (const Stage stage : {kRunning, kReported, kResultPending}) {
+        OpenMainWindow();
+        dialogs.boxes.clear();
+        CheckPerformance();
+        ASSERT_TRUE(CheckPortOpen());
+        if (stage == kReported) WaitForSingleObject(CheckRec.Thread, 3000);
+        if (stage == kResultPending) {
+            Pump([&] { return form->Get<ui::Timer>("Timer3").Enabled(); });
+            ASSERT_TRUE(form->Get<ui::Timer>("Timer3").Enabled());
+        }
+        form->FormClose();
+        EXPECT_EQ(WaitForSingleObject(CheckRec.Thread, 0), static_cast<DWORD>(WAIT_OBJECT_0))
+            << stage;
+        EXPECT_FALSE(PortOpenOnLine()) << stage;
+        EXPECT_FALSE(CheckPortOpen()) << stage;
+        EXPECT_FALSE(form->Get<ui::Timer>("Timer3").Enabled()) << stage;
+        Pump([] { return false; }, stage == kRunning ? 1500 : 300);
+        EXPECT_TRUE(dialogs.boxes.empty()) << stage;
+    }
 }
