@@ -22,7 +22,7 @@ DWORD WINAPI CableCheckThread(LPVOID param) {
     while (rec.Stop.load() == 0) {
         const bool dsrEvent = wait.Next();
         DWORD status = 0;
-        if (dsrEvent) api.GetCommModemStatus(rec.Handle, &status);
+        if (dsrEvent) api.GetCommModemStatus(wait.Port(), &status);
         const CommEventWait::Pass pass = wait.End(dsrEvent);
         if (pass == CommEventWait::Pass::Stop) break;
         if (pass == CommEventWait::Pass::Skip) continue;

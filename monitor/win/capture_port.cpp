@@ -73,7 +73,7 @@ DWORD WINAPI CaptureThread(LPVOID param) {
         DWORD status = 0;
         LARGE_INTEGER counter{}, frequency{};
         if (dsrEvent) {
-            api.GetCommModemStatus(rec.Handle, &status);
+            api.GetCommModemStatus(wait.Port(), &status);
             if (!api.QueryPerformanceFrequency(&frequency)) frequency.QuadPart = 0;
             api.QueryPerformanceCounter(&counter);
         }

@@ -70,7 +70,7 @@ int PortNumberOrThrow(std::string_view numberText) {
     return *port;
 }
 
-CommEventWait::CommEventWait(TComPortRec& rec) : rec_(rec) {
+CommEventWait::CommEventWait(TComPortRec& rec) : rec_(rec), port_(rec.Handle) {
     ov_.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 }
 
@@ -82,12 +82,12 @@ bool CommEventWait::Next() {
     SerialApi& api = Serial();
     DWORD mask = 0;
     bool waited = false;
-    if (api.WaitCommEvent(rec_.Handle, &mask, &ov_)) {
+    if (api.WaitCommEvent(port_, &mask, &ov_)) {
         waited = true;
     } else if (GetLastError() == ERROR_IO_PENDING) {
         if (WaitForSingleObject(ov_.hEvent, INFINITE) == WAIT_OBJECT_0) {
             DWORD bytes = 0;
-            waited = api.GetOverlappedResult(rec_.Handle, &ov_, &bytes, FALSE) != 0;
+            waited = api.GetOverlappedResult(port_, &ov_, &bytes, FALSE) != 0;
         }
     }
     return waited && (mask & EV_DSR);
@@ -95,7 +95,7 @@ bool CommEventWait::Next() {
 
 CommEventWait::Pass CommEventWait::End(bool dsrEvent) {
     DWORD errors = 0;
-    Serial().ClearCommError(rec_.Handle, &errors, &rec_.ComStat);
+    Serial().ClearCommError(port_, &errors, &rec_.ComStat);
     if (rec_.Stop.load() != 0) return Pass::Stop;
     if (!dsrEvent) {
         // A port that fails every wait at once (a pulled adapter) must not starve the

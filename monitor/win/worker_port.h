@@ -62,8 +62,13 @@ public:
     // DSR change, Go when the change is to be handled.
     Pass End(bool dsrEvent);
 
+    // The port as it was when the worker started: the closer rewrites the record's handle
+    // while the worker may still be between two calls.
+    HANDLE Port() const { return port_; }
+
 private:
     TComPortRec& rec_;
+    const HANDLE port_;
     OVERLAPPED ov_{};
 };
 
