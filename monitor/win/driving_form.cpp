@@ -146,13 +146,19 @@ bool TForm10::GiveBackPlace() {
 }
 
 void TForm10::FormDeactivate() {
-    GiveBackPlace();
+    // The main window's list kept the frame it showed before this window took its place;
+    // it comes back showing the current one, as after Esc.
+    if (GiveBackPlace()) RedrawMainWindow();
 }
 
 void TForm10::FormClose() {
     GiveBackPlace();
-    TForm1* main = MainWindow();
-    if (main) main->MemoDraw(main->Get<ui::ScrollBar>("ScrollBar1").Position());
+    RedrawMainWindow();
+}
+
+void TForm10::RedrawMainWindow() {
+    if (TForm1* main = MainWindow())
+        main->MemoDraw(main->Get<ui::ScrollBar>("ScrollBar1").Position());
 }
 
 void TForm10::FormKeyPress(char& key) {

@@ -39,6 +39,8 @@ protected:
 private:
     // Back to the main window; true when this window was showing.
     bool GiveBackPlace();
+    // The current frame into the main window (its list is filled only while it shows).
+    void RedrawMainWindow();
     void CreateGauges();
     void DrawDecorations();
 

@@ -78,17 +78,21 @@ TEST_F(DrivingFormTest, TakesTheMainWindowsPlaceUntilEsc) {
 }
 
 // Activating another of the program's windows, or another program, hides the driving window
-// and brings the main window back.
+// and brings the main window back, its list showing the frame the driving window was moved to.
 TEST_F(DrivingFormTest, LosingTheActivationGivesThePlaceBack) {
+    LoadNumbered(10);
     PumpFor(300);  // the start-up step after the main window's first showing
+    auto shownFrame = [&] { return main->Get<ui::ListView>("ListView2").ItemCaption(26); };
     Undisturbed([&] {
         main->N10Click();
         PumpFor(50);
         if (!StillForeground() || !driving->Active()) return false;
+        driving->ScrollBar1().SetPosition(8);
         Forms.Form5->Show();
         PumpFor(50);
         EXPECT_FALSE(Showing(driving));
         EXPECT_TRUE(Showing(main));
+        EXPECT_EQ(shownFrame(), "8 / 10");
         Forms.Form5->Hide();
         return true;
     });
@@ -96,12 +100,14 @@ TEST_F(DrivingFormTest, LosingTheActivationGivesThePlaceBack) {
         main->N10Click();
         PumpFor(50);
         if (!StillForeground() || !driving->Active()) return false;
+        driving->ScrollBar1().SetPosition(3);
         {
             OtherThreadWindow other;
             PumpFor(100);
         }
         EXPECT_FALSE(Showing(driving));
         EXPECT_TRUE(Showing(main));
+        EXPECT_EQ(shownFrame(), "3 / 10");
         return true;
     });
 }
