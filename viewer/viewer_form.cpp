@@ -129,9 +129,17 @@ void TForm1::ChooseFile(Pane& pane) {
     if (!std::filesystem::is_regular_file(*chosen, error)) return;
     // The full path: the current folder may change before the file is read again.
     std::filesystem::path full = std::filesystem::absolute(*chosen, error);
+    // A read that fails leaves the pane showing its earlier file; that file, not the one
+    // that failed, is the one to read again when the window is shown.
+    std::filesystem::path previous = pane.RememberedPath();
     pane.SetRememberedPath(error ? *chosen : full);
     panel1_.Show();
-    pane.LoadRecordFile(pane.RememberedPath());
+    try {
+        pane.LoadRecordFile(pane.RememberedPath());
+    } catch (...) {
+        pane.SetRememberedPath(std::move(previous));
+        throw;
+    }
 }
 
 void TForm1::N2Click() {

@@ -221,6 +221,25 @@ TEST_F(ViewerPaneTest, FilesThatFailKeepThePaneAsItWas) {
     }
 }
 
+TEST_F(ViewerPaneTest, AFileThatFailedIsNotTheOneReadAgainOnShowing) {
+    // The pane still shows the good file after a failed read: showing the window again reads
+    // the good file, not the one that failed.
+    Pane& pane = form->PaneA();
+    Open(pane, Write("good.vmr", Frames(10, 30)));
+    Open(pane, WriteText("bad.vmr", "File for Velmorant 1.0.0.2\r\n3\r\n"));
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(Status(0), "good.vmr");
+    EXPECT_EQ(form->PathA().filename(), "good.vmr");
+
+    Write("good.vmr", Frames(12, 30));
+    dialogs.boxes.clear();
+    form->Show();
+    PumpFor(50);
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(pane.FrameTotal(), 12);
+    EXPECT_EQ(Status(0), "good.vmr");
+}
+
 TEST_F(ViewerPaneTest, SameFileInBothPanesGivesTheSameListsAndCharts) {
     const auto file = Write("same.vmr", Frames(300, 10, 5));
     Open(form->PaneA(), file);
