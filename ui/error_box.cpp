@@ -13,9 +13,13 @@ std::string& Title() {
 }
 }  // namespace
 
-void SetApplicationTitle(std::string title) { Title() = std::move(title); }
+void SetApplicationTitle(std::string title) {
+    Title() = std::move(title);
+}
 
-const std::string& ApplicationTitle() { return Title(); }
+const std::string& ApplicationTitle() {
+    return Title();
+}
 
 std::string ErrorBoxText(std::string_view message) {
     std::string text(message);
@@ -23,13 +27,17 @@ std::string ErrorBoxText(std::string_view message) {
     return text;
 }
 
-void ShowErrorBox(std::string_view message) noexcept {
+void ShowErrorBox(std::string_view message, std::string_view caption) noexcept {
     try {
-        CurrentDialogs().ShowMessageBox(GetActiveWindow(), ErrorBoxText(message), ApplicationTitle(),
-                                    MB_ICONERROR | MB_OK);
+        CurrentDialogs().ShowMessageBox(GetActiveWindow(), ErrorBoxText(message),
+                                        std::string(caption), MB_ICONERROR | MB_OK);
     } catch (...) {
         // Nothing is left to report with: the box itself failed (out of memory).
     }
+}
+
+void ShowErrorBox(std::string_view message) noexcept {
+    ShowErrorBox(message, ApplicationTitle());
 }
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "monitor/charts/user_locale.h"
 #include "monitor/core/settings_file.h"
 #include "ui/menu.h"
 #include "ui/program_environment.h"
@@ -59,7 +60,7 @@ TForm1::TForm1()
 }
 
 void TForm1::FormCreate() {
-    Locale = ReadViewerLocale();
+    Locale = ReadUserLocale();
     paneA_.Create();
     paneB_.Create();
     LoadSettings();

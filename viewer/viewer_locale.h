@@ -8,6 +8,4 @@ namespace velmorant::viewer {
 // use them; read when the viewer window is made.
 extern DisplayLocale Locale;
 
-DisplayLocale ReadViewerLocale();
-
 }  // namespace velmorant::viewer

@@ -2,6 +2,7 @@
 
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_forms.h"
+#include "monitor/charts/user_locale.h"
 #include "monitor/win/program_state.h"
 #include "ui/application.h"
 #include "ui/timer.h"

@@ -18,7 +18,5 @@ ConversionSettings ConversionOf(const Settings& settings);
 // Reads the settings file beside the program into ProgramSettings and publishes the
 // inverse-adapter setting to the capture thread.
 void LoadProgramSettings();
-// The decimal separator and the time format of the user's locale.
-DisplayLocale ReadUserLocale();
 
 }  // namespace velmorant
