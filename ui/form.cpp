@@ -304,6 +304,23 @@ bool Form::TabToNextControl(const MSG& msg) {
     return true;
 }
 
+bool Form::PressFocusedButton() {
+    // A plain BUTTON acts on the space bar only; Enter pressing the focused push button is
+    // the dialog manager's, which these forms do without. The click is the button's
+    // notification, not BM_CLICK, which would also run its mouse handlers.
+    HWND focus = GetFocus();
+    if (!focus || !IsChild(Handle(), focus) || !IsWindowEnabled(focus)) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_SHIFT) < 0) return false;
+    wchar_t cls[16] = {};
+    GetClassNameW(focus, cls, 16);
+    if (lstrcmpiW(cls, L"Button") != 0) return false;
+    const LONG_PTR type = GetWindowLongPtrW(focus, GWL_STYLE) & BS_TYPEMASK;
+    if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) return false;
+    SendMessageW(GetParent(focus), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(focus));
+    return true;
+}
+
 bool Form::PreviewKey(MSG& msg) {
     // Keys sent to the form window itself reach its own WM_KEYDOWN and WM_CHAR handling.
     bool own = msg.hwnd == Handle();
@@ -330,6 +347,7 @@ bool Form::PreviewKey(MSG& msg) {
             msg.wParam = key;
         }
         if (msg.wParam == VK_TAB) return TabToNextControl(msg);
+        if (msg.wParam == VK_RETURN) return PressFocusedButton();
     } else if (msg.message == WM_CHAR && !own && keyPreview_) {
         return KeyPress(msg.wParam);
     }

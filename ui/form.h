@@ -112,6 +112,7 @@ private:
     bool KeyDown(WORD& key);
     bool KeyPress(WPARAM& character);
     bool TabToNextControl(const MSG& msg);
+    bool PressFocusedButton();
     void RestoreFocus();
     void BecomeActiveForm();
 

@@ -1,5 +1,7 @@
 #include "monitor/win/display_windows.h"
 
+#include "monitor/win/main_form.h"
+#include "monitor/win/main_window.h"
 #include "monitor/win/program_forms.h"
 #include "monitor/win/program_state.h"
 
@@ -15,6 +17,15 @@ void HideForDisplay(ui::Form* otherDisplay) {
         ProgramSettings.Metodika = true;
     }
     if (otherDisplay && otherDisplay->Visible()) otherDisplay->Hide();
+}
+
+void DrawCurrentFrameOnShow() {
+    TForm1* main = MainWindow();
+    if (!main) return;
+    if (main->ReadingStopped())
+        main->ScrollBar1Change();
+    else
+        main->MemoDraw(main->Get<ui::ScrollBar>("ScrollBar1").Position());
 }
 
 void SetMirror(ui::ScrollBar& bar, int position, int max) {

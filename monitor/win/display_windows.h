@@ -12,6 +12,11 @@ namespace velmorant {
 // delayed step is to reopen them, and hides the other display window.
 void HideForDisplay(ui::Form* otherDisplay);
 
+// Draws the current frame into the window being shown. The main window's change handler
+// draws nothing during a reading; the window then gets the newest frame here, so that it
+// never shows a frame of a record that Read has cleared.
+void DrawCurrentFrameOnShow();
+
 // Gives a mirror of the frame position a new position and maximum. Whichever goes first
 // keeps the position from being clamped on the way (a record that grew or shrank), so the
 // bar's change handler runs at most once, with the final position.

@@ -129,8 +129,7 @@ void TForm10::FormCreate() {
 void TForm10::FormShow() {
     HideForDisplay(Forms.Form7);
     TForm1* main = MainWindow();
-    // During a reading this draws nothing: the next stored frame fills the window.
-    if (main) main->ScrollBar1Change();
+    DrawCurrentFrameOnShow();
     if (main) button6_.SetCaption(main->Get<ui::Button>("Button6").Caption());
     if (Forms.Form7) {
         SetLeft(Forms.Form7->Left());

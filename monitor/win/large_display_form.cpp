@@ -84,8 +84,7 @@ void TForm7::FitFlagCaptions() {
 
 void TForm7::FormShow() {
     HideForDisplay(Forms.Form10);
-    // During a reading this draws nothing: the next stored frame fills the window.
-    if (TForm1* main = MainWindow()) main->ScrollBar1Change();
+    DrawCurrentFrameOnShow();
     if (Forms.Form10) {
         SetLeft(Forms.Form10->Left());
         SetTop(Forms.Form10->Top());

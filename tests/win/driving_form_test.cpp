@@ -124,14 +124,18 @@ TEST_F(DrivingFormTest, TheLargeDisplayOpensWhereTheDrivingWindowWas) {
 }
 
 // During a reading the bar follows every stored frame, so the window opens at the newest
-// one, and showing it draws nothing until the next frame is stored.
+// one and shows it, not what it showed of the record that Read cleared.
 TEST_F(DrivingFormTest, DuringAReadingTheBarFollowsTheNewestFrame) {
+    LoadNumbered(10);
+    main->N10Click();
+    driving->Close();
+    ASSERT_EQ(DrivingLabel(6), "5 / 10");
     Read(3);
     EXPECT_EQ(driving->ScrollBar1().Max(), 3);
     EXPECT_EQ(driving->ScrollBar1().Position(), 3);
     main->N10Click();
     EXPECT_EQ(driving->ScrollBar1().Position(), 3);
-    EXPECT_EQ(DrivingLabel(6), "1/1");
+    EXPECT_EQ(DrivingLabel(6), "3 / 3");
     main->Timer1Timer();
     EXPECT_EQ(driving->ScrollBar1().Position(), 4);
     EXPECT_EQ(DrivingLabel(6), "4 / 4");

@@ -143,16 +143,20 @@ TEST_F(LargeDisplayTest, HiddenWindowChangesNothing) {
     EXPECT_EQ(driving->ScrollBar1().Position(), 9);
 }
 
-// During a reading the window shows nothing new until the next frame is stored; its bar,
-// the driving window's too, is at the newest frame.
-TEST_F(LargeDisplayTest, ShowingDuringAReadingWaitsForTheNextFrame) {
+// Shown during a reading, the window shows the newest frame at once, not what it showed of
+// the record that Read cleared; its bar, the driving window's too, is at the newest frame.
+TEST_F(LargeDisplayTest, ShowingDuringAReadingShowsTheNewestFrame) {
+    LoadNumbered(10);
+    main->N31Click();
+    large->Close();
+    ASSERT_EQ(LargeLabel(34), "5 / 10");
     Read(3);
     EXPECT_EQ(large->ScrollBar1().Position(), 3);
     EXPECT_EQ(driving->ScrollBar1().Position(), 3);
     EXPECT_EQ(driving->ScrollBar1().Max(), 3);
     main->N31Click();
-    EXPECT_EQ(LargeLabel(14), "0");
-    EXPECT_EQ(LargeLabel(34), "1/1");
+    EXPECT_EQ(LargeLabel(14), "1050 rpm");
+    EXPECT_EQ(LargeLabel(34), "3 / 3");
     main->Timer1Timer();  // the next frame stored: the last one's bits again
     EXPECT_EQ(LargeLabel(14), "1050 rpm");
     EXPECT_EQ(LargeLabel(34), "4 / 4");

@@ -333,6 +333,39 @@ TEST_F(FormTest, KeyDownPreviewCanSwallowAKey) {
     }
 }
 
+// Enter presses the focused push button, as in a dialog, without its mouse handler and
+// without a character for the form; in an edit it presses nothing.
+TEST_F(FormTest, EnterPressesTheFocusedButton) {
+    auto& button = form->Get<ui::Button>("Button1");
+    auto& edit = form->Get<ui::Edit>("Edit1");
+    int clicks = 0;
+    int mouseDowns = 0;
+    std::string saw;
+    button.OnClick = [&] { ++clicks; };
+    button.OnMouseDown = [&](ui::MouseButton, int, int) { ++mouseDowns; };
+    form->OnKeyPress = [&](char& key) { saw += key; };
+    struct Case {
+        ui::WinControl* focused;
+        int clicks;
+    };
+    for (const Case c : {Case{&button, 1}, Case{&edit, 0}}) {
+        SCOPED_TRACE(c.focused->Name());
+        velmorant::test::UndisturbedInForeground([&] {
+            form->Show();
+            c.focused->SetFocus();
+            velmorant::test::PumpFor(20);
+            clicks = mouseDowns = 0;
+            saw.clear();
+            PostMessageW(c.focused->Handle(), WM_KEYDOWN, VK_RETURN, 0x001C0001);
+            velmorant::test::PumpFor(20);
+            return GetFocus() == c.focused->Handle();
+        });
+        EXPECT_EQ(clicks, c.clicks);
+        EXPECT_EQ(mouseDowns, 0);
+        if (c.clicks) EXPECT_EQ(saw, "");
+    }
+}
+
 // Esc in an open drop-down list closes only the list, for an editable box and a fixed list
 // alike, whether the key comes as a key-down (with the character it brings) or as the
 // character alone; with the list closed Esc is the form's again.
