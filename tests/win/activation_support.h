@@ -4,18 +4,10 @@
 
 #include <windows.h>
 
+#include "tests/win/pump.h"
 #include "ui/application.h"
 
 namespace velmorant::test {
-
-// Lets the windows' messages through for a while.
-inline void PumpFor(int milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-        ui::ProcessMessages();
-        Sleep(5);
-    }
-}
 
 // Whether the foreground window is still one of this process's. The display is shared with
 // the other test programs, whose windows may take the activation at any moment.

@@ -14,6 +14,7 @@
 #include "ui/application.h"
 #include "ui/error_box.h"
 #include "ui/scripted_dialogs.h"
+#include "tests/win/pump.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -49,14 +50,6 @@ protected:
     }
     std::string Level() { return check->Get<ui::Label>("Label1").Caption(); }
     std::string ButtonText() { return check->Get<ui::Button>("Button1").Caption(); }
-    template <class Done>
-    void Pump(Done done, DWORD ms = 3000) {
-        const DWORD start = GetTickCount();
-        while (!done() && GetTickCount() - start < ms) {
-            ui::ProcessMessages();
-            Sleep(1);
-        }
-    }
     bool ThreadEnded() {
         return CableRec.Thread && WaitForSingleObject(CableRec.Thread, 1000) == WAIT_OBJECT_0;
     }
@@ -108,7 +101,7 @@ TEST_F(CableCheckTest, ShowsEachLevelOfTheLine) {
         for (bool on : {true, false, true, false}) {
             ASSERT_TRUE(line.Change(on));
             const char* want = on ? "1" : "0";
-            Pump([&] { return Level() == want; });
+            PumpUntil([&] { return Level() == want; }, 3000);
             EXPECT_EQ(Level(), want) << "adapter " << adapter;
         }
         PressButton();
@@ -154,9 +147,9 @@ TEST_F(CableCheckTest, ClosingStopsTheCheckAndGivesBackTheMainWindow) {
 
 TEST_F(CableCheckTest, EscClosesTheWindow) {
     ChooseCableCheck();
-    Pump([] { return false; }, 30);
+    PumpUntil([] { return false; }, 30);
     PostMessageW(check->Get<ui::Button>("Button1").Handle(), WM_CHAR, VK_ESCAPE, 1);
-    Pump([&] { return IsWindowVisible(main->Handle()) != FALSE; }, 1500);
+    PumpUntil([&] { return IsWindowVisible(main->Handle()) != FALSE; }, 1500);
     EXPECT_FALSE(IsWindowVisible(check->Handle()));
     EXPECT_TRUE(IsWindowVisible(main->Handle()));
 }

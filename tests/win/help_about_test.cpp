@@ -9,8 +9,11 @@
 #include "monitor/win/about_form.h"
 #include "monitor/win/help_form.h"
 #include "ui/application.h"
+#include "tests/win/pump.h"
 
 using namespace velmorant;
+
+using velmorant::test::PumpFor;
 
 namespace {
 
@@ -22,14 +25,6 @@ std::wstring WindowText(HWND hwnd) {
 
 // The texts here are plain ASCII, so widening them byte by byte is their UTF-16 form.
 std::wstring Wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }
-
-void PumpFor(int milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-        ui::ProcessMessages();
-        Sleep(5);
-    }
-}
 
 SIZE ClientSize(HWND hwnd) {
     RECT r{};

@@ -17,6 +17,7 @@
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
 #include "ui/scripted_dialogs.h"
+#include "tests/win/pump.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -53,14 +54,6 @@ protected:
         return form->Get<T>(name);
     }
     std::string Status() { return Get<ui::Edit>("Edit1").Text(); }
-    template <class Done>
-    void Pump(Done done, DWORD ms = 5000) {
-        const DWORD start = GetTickCount();
-        while (!done() && GetTickCount() - start < ms) {
-            ui::ProcessMessages();
-            Sleep(1);
-        }
-    }
     std::filesystem::path File(const char* name) {
         std::filesystem::create_directories(folder);
         return folder / name;
@@ -126,7 +119,7 @@ TEST_F(MainFormFilesTest, SaveCancelledWhileClosingDuringAReadingSaysTheReadingS
     std::vector<EcuFrame> frames(2);
     line.events = SynthesizeStream(frames, {});
     Get<ui::Button>("Button1").Click();
-    Pump([&] { return Get<ui::ScrollBar>("ScrollBar1").Max() == 2; });
+    PumpUntil([&] { return Get<ui::ScrollBar>("ScrollBar1").Max() == 2; });
     ASSERT_EQ(Status(), "Reading...");
     car->Memo2().SetLines({"Проверка"});
     RecordUnsaved = true;

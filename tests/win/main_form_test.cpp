@@ -23,6 +23,7 @@
 #include "ui/scripted_dialogs.h"
 #include "ui/image.h"
 #include "ui/timer.h"
+#include "tests/win/pump.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -67,14 +68,6 @@ protected:
         Get<ui::Button>("Button1").Click();
     }
 
-    template <class Done>
-    void Pump(Done done, DWORD ms = 5000) {
-        const DWORD start = GetTickCount();
-        while (!done() && GetTickCount() - start < ms) {
-            ui::ProcessMessages();
-            Sleep(1);
-        }
-    }
     // A file of `n` frames whose engine-speed byte is the frame number.
     std::filesystem::path WriteRecording(int n) {
         auto path = std::filesystem::temp_directory_path() / "velmorant_main_form.vmr";
@@ -112,7 +105,7 @@ TEST_F(MainFormTest, ReadingShowsEachFrameThenStops) {
     EXPECT_EQ(Status(), "Reading...");
     EXPECT_EQ(Get<ui::Button>("Button1").Caption(), "Stop");
     EXPECT_FALSE(Get<ui::Button>("Button5").Enabled());
-    Pump([&] { return Position().Max() == 3; });
+    PumpUntil([&] { return Position().Max() == 3; });
     ASSERT_EQ(Position().Max(), 3);
     EXPECT_EQ(Value(4), "1050 rpm");  // 42 * 25
     EXPECT_EQ(Value(26), "3 / 3");
@@ -124,9 +117,9 @@ TEST_F(MainFormTest, ReadingShowsEachFrameThenStops) {
     EXPECT_FALSE(CapturePortOpen(CaptureRec));
     EXPECT_EQ(Get<ui::Button>("Button1").Caption(), "Read");
     // The lamp goes out 600 ms after the stop, not at once.
-    Pump([] { return false; }, 400);
+    PumpUntil([] { return false; }, 400);
     EXPECT_EQ(Lamp(), ui::kLime);
-    Pump([&] { return Lamp() == ui::kGrey; }, 1000);
+    PumpUntil([&] { return Lamp() == ui::kGrey; }, 1000);
     EXPECT_EQ(Lamp(), ui::kGrey);
 }
 
@@ -136,9 +129,9 @@ TEST_F(MainFormTest, FrameTwoThousandStopsTheReadingAndOffersSaveAs) {
     Read(3);
     car->Memo2().SetLines({"Проверка"});
     FrameCount = 1999;
-    Pump([&] { return !dialogs.fileRequests.empty(); });
+    PumpUntil([&] { return !dialogs.fileRequests.empty(); });
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    Pump([] { return false; }, 200);
+    PumpUntil([] { return false; }, 200);
     EXPECT_EQ(Position().Max(), 2000);
     EXPECT_EQ(Value(4), "1025 rpm");  // 41 * 25: the second frame, stored as 2000
     EXPECT_EQ(FrameCount.load(), 2001);
@@ -279,7 +272,7 @@ TEST_F(MainFormTest, ForgedEdgeListIsIgnoredAndBadFrameStoresNothing) {
     line.events = SynthesizeStream({EcuFrame{}}, {});
     line.events.erase(line.events.begin() + 5, line.events.begin() + 7);
     Get<ui::Button>("Button1").Click();
-    Pump([] { return false; }, 300);
+    PumpUntil([] { return false; }, 300);
     EXPECT_EQ(FrameCount.load(), 1);
     EXPECT_EQ(Position().Max(), 1);
     EXPECT_EQ(Lamp(), ui::kRed);
@@ -349,7 +342,7 @@ TEST_F(MainFormTest, ClosingAnUnsavedRecord) {
         form->Show();
         RecordUnsaved = false;
         Read(2);
-        Pump([&] { return Position().Max() == 2; });
+        PumpUntil([&] { return Position().Max() == 2; });
         ASSERT_EQ(Position().Max(), 2);
         ASSERT_TRUE(CapturePortOpen(CaptureRec));
         RecordUnsaved = true;  // as the thread marks it at the next frame

@@ -15,6 +15,7 @@
 #include "ui/error_box.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/timer.h"
+#include "tests/win/pump.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -47,14 +48,6 @@ protected:
         ui::Guarded([&] { form->Get<ui::MenuItem>("N25").Click(); });
     }
     void SetPortBox(const char* text) { form->Get<ui::ComboBox>("ComboBox1").SetText(text); }
-    template <class Done>
-    void Pump(Done done, DWORD ms = 5000) {
-        const DWORD start = GetTickCount();
-        while (!done() && GetTickCount() - start < ms) {
-            ui::ProcessMessages();
-            Sleep(1);
-        }
-    }
     bool PortOpenOnLine() { return line.openHandles.load() != 0; }
 
     ScriptedLine line;
@@ -71,7 +64,7 @@ TEST_F(PerformanceCheckTest, ResultBoxGivesTheLatenessesThenThePortCloses) {
     CheckPerformance();
     EXPECT_EQ(line.opened.back(), "\\\\.\\COM7");
     EXPECT_EQ(line.lastDcb.BaudRate, 9600u);
-    Pump([&] { return !dialogs.boxes.empty(); });
+    PumpUntil([&] { return !dialogs.boxes.empty(); });
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, std::string("Average discrepancy of readout - 0.2500ms. "
                                                  "Max - 0.2500") +
@@ -91,10 +84,10 @@ TEST_F(PerformanceCheckTest, OnTheRealCounterTheBoxComesAboutASecondLater) {
     ASSERT_TRUE(CheckPortOpen());
     // A second press while the check runs starts nothing more.
     CheckPerformance();
-    Pump([&] { return WaitForSingleObject(CheckRec.Thread, 0) == WAIT_OBJECT_0; });
+    PumpUntil([&] { return WaitForSingleObject(CheckRec.Thread, 0) == WAIT_OBJECT_0; });
     const DWORD threadDone = GetTickCount();
     EXPECT_TRUE(dialogs.boxes.empty());
-    Pump([&] { return !dialogs.boxes.empty(); });
+    PumpUntil([&] { return !dialogs.boxes.empty(); });
     const DWORD shown = GetTickCount();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_GE(threadDone - start, 990u);
@@ -133,7 +126,7 @@ TEST_F(PerformanceCheckTest, PortBoxProblemsOpenNothing) {
         EXPECT_FALSE(CheckPortOpen()) << c.box;
     }
     // Nothing comes of them later either: no check ran.
-    Pump([] { return false; }, 200);
+    PumpUntil([] { return false; }, 200);
     EXPECT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(line.statusReads.load(), 0);
 }
@@ -143,17 +136,17 @@ TEST_F(PerformanceCheckTest, PortBoxProblemsOpenNothing) {
 TEST_F(PerformanceCheckTest, NoCounterSaysBadlyAndClosesThePort) {
     line.frequency = 0;
     CheckPerformance();
-    Pump([&] { return form->Get<ui::Edit>("Edit1").Text() == "Badly :)"; });
+    PumpUntil([&] { return form->Get<ui::Edit>("Edit1").Text() == "Badly :)"; });
     EXPECT_EQ(form->Get<ui::Edit>("Edit1").Text(), "Badly :)");
     EXPECT_FALSE(PortOpenOnLine());
     EXPECT_FALSE(CheckPortOpen());
-    Pump([] { return false; }, 200);
+    PumpUntil([] { return false; }, 200);
     EXPECT_TRUE(dialogs.boxes.empty());
 
     line.frequency = 1'000'000;
     line.counterStep = 500;
     CheckPerformance();
-    Pump([&] { return !dialogs.boxes.empty(); });
+    PumpUntil([&] { return !dialogs.boxes.empty(); });
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].caption, "Performance check");
     EXPECT_FALSE(PortOpenOnLine());
@@ -173,7 +166,7 @@ TEST_F(PerformanceCheckTest, ClosingTheProgramEndsARunningCheck) {
         ASSERT_TRUE(CheckPortOpen());
         if (stage == kReported) WaitForSingleObject(CheckRec.Thread, 3000);
         if (stage == kResultPending) {
-            Pump([&] { return form->Get<ui::Timer>("Timer3").Enabled(); });
+            PumpUntil([&] { return form->Get<ui::Timer>("Timer3").Enabled(); });
             ASSERT_TRUE(form->Get<ui::Timer>("Timer3").Enabled());
         }
         form->FormClose();
@@ -182,7 +175,7 @@ TEST_F(PerformanceCheckTest, ClosingTheProgramEndsARunningCheck) {
         EXPECT_FALSE(PortOpenOnLine()) << stage;
         EXPECT_FALSE(CheckPortOpen()) << stage;
         EXPECT_FALSE(form->Get<ui::Timer>("Timer3").Enabled()) << stage;
-        Pump([] { return false; }, stage == kRunning ? 1500 : 300);
+        PumpUntil([] { return false; }, stage == kRunning ? 1500 : 300);
         EXPECT_TRUE(dialogs.boxes.empty()) << stage;
     }
 }

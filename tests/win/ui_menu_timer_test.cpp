@@ -12,18 +12,13 @@
 #include "ui/image_list.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
+#include "tests/win/pump.h"
+
+using velmorant::test::PumpFor;
 
 namespace {
 
 // Lets messages through for a while; timers need time to pass, not just a pumped queue.
-void PumpFor(int milliseconds) {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-        ui::ProcessMessages();
-        Sleep(5);
-    }
-}
-
 TEST(TimerTest, AOneShotSwitchesItselfOffAndARepeatingOneGoesOn) {
     int shots = 0;
     int repeats = 0;
