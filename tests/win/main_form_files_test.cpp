@@ -18,6 +18,7 @@
 #include "ui/application.h"
 #include "ui/scripted_dialogs.h"
 #include "tests/win/pump.h"
+#include "tests/win/main_window_fixture.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -26,34 +27,13 @@ namespace {
 
 // The main window with its car window, saving and opening record files through scripted
 // dialogs.
-class MainFormFilesTest : public ::testing::Test {
+class MainFormFilesTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        SetSerialApi(&line);
-        RecordUnsaved = false;
-        form = std::make_unique<TForm1>();
-        form->Create();
-        car = std::make_unique<TForm6>();
-        car->Create();
-        Forms.Form6 = car.get();
-        form->Show();
-        form->Timer1Timer();  // the blank frame 1 of start-up
-    }
     void TearDown() override {
-        if (CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
-        RecordUnsaved = false;
-        Forms.Form6 = nullptr;
-        car.reset();
-        form.reset();
-        SetSerialApi(nullptr);
+        MainWindowFixture::TearDown();
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
     }
-    template <class T>
-    T& Get(const char* name) {
-        return form->Get<T>(name);
-    }
-    std::string Status() { return Get<ui::Edit>("Edit1").Text(); }
     std::filesystem::path File(const char* name) {
         std::filesystem::create_directories(folder);
         return folder / name;
@@ -66,10 +46,6 @@ protected:
 
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / "velmorant_main_form_files";
-    ScriptedLine line;
-    ui::ScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TForm6> car;
 };
 
 void PutOnClipboard(HWND owner, const std::wstring& text) {

@@ -24,39 +24,16 @@
 #include "ui/image.h"
 #include "ui/timer.h"
 #include "tests/win/pump.h"
+#include "tests/win/main_window_fixture.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
 
 namespace {
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        SetSerialApi(&line);
-        RecordUnsaved = false;
-        form = std::make_unique<TForm1>();
-        form->Create();
-        car = std::make_unique<TForm6>();
-        car->Create();
-        Forms.Form6 = car.get();
-        form->Show();
-        form->Timer1Timer();  // the blank frame 1 of start-up
-    }
-    void TearDown() override {
-        if (CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
-        RecordUnsaved = false;
-        Forms.Form6 = nullptr;
-        car.reset();
-        form.reset();
-        SetSerialApi(nullptr);
-    }
-    template <class T>
-    T& Get(const char* name) {
-        return form->Get<T>(name);
-    }
     std::string Value(int row) { return Get<ui::ListView>("ListView2").ItemCaption(row); }
-    std::string Status() { return Get<ui::Edit>("Edit1").Text(); }
     ui::ScrollBar& Position() { return Get<ui::ScrollBar>("ScrollBar1"); }
     // The lamp's colour, read where the lamp bitmaps differ.
     ui::Colour Lamp() { return Get<ui::Image>("Image1").Picture().Pixel(10, 12); }
@@ -75,10 +52,6 @@ protected:
         return path;
     }
 
-    ScriptedLine line;
-    ui::ScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TForm6> car;
 };
 
 }  // namespace

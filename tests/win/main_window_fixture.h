@@ -1,0 +1,59 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "monitor/core/frame_record.h"
+#include "monitor/win/capture_port.h"
+#include "monitor/win/car_form.h"
+#include "monitor/win/main_form.h"
+#include "monitor/win/program_forms.h"
+#include "monitor/win/program_state.h"
+#include "tests/win/scripted_line.h"
+#include "ui/edit.h"
+#include "ui/scripted_dialogs.h"
+#include "ui/timer.h"
+
+namespace velmorant::test {
+
+// The main window with its car window on the scripted serial line and scripted dialogs,
+// shown with the blank frame 1 of start-up stored.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetSerialApi(&line);
+        RecordUnsaved = false;
+        form = std::make_unique<TForm1>();
+        form->Create();
+        car = std::make_unique<TForm6>();
+        car->Create();
+        Forms.Form6 = car.get();
+        form->Show();
+        // The start-up step runs only where a test calls it: on a loaded machine its 250 ms
+        // could otherwise pass inside the frame display's message pumping.
+        form->Get<ui::Timer>("Timer6").SetEnabled(false);
+        form->Timer1Timer();
+    }
+    void TearDown() override {
+        if (CapturePortOpen(CaptureRec)) CloseCapturePort(CaptureRec);
+        RecordUnsaved = false;
+        Forms.Form6 = nullptr;
+        car.reset();
+        form.reset();
+        SetSerialApi(nullptr);
+    }
+    template <class T>
+    T& Get(const char* name) {
+        return form->Get<T>(name);
+    }
+    std::string Status() { return Get<ui::Edit>("Edit1").Text(); }
+
+    ScriptedLine line;
+    ui::ScriptedDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TForm6> car;
+};
+
+}  // namespace velmorant::test
