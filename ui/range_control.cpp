@@ -110,8 +110,13 @@ TrackBar::TrackBar(Form& owner, WinControl& parent, const Design& design)
 }
 
 void TrackBar::ShowRange() {
+    // A new range moves every tick and the thumb, which the bar repaints only when asked to:
+    // without it the old ticks and thumb stay on screen.
+    const bool newRange = Min() != shownMin_ || Max() != shownMax_;
+    shownMin_ = Min();
+    shownMax_ = Max();
     SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, Min());
-    SendMessageW(Handle(), TBM_SETRANGEMAX, FALSE, Max());
+    SendMessageW(Handle(), TBM_SETRANGEMAX, newRange, Max());
     SendMessageW(Handle(), TBM_SETPAGESIZE, 0, LargeChange());
     SendMessageW(Handle(), TBM_SETLINESIZE, 0, SmallChange());
     SendMessageW(Handle(), TBM_SETPOS, TRUE, Position());

@@ -62,6 +62,10 @@ public:
 protected:
     void ShowRange() override;
     bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    int shownMin_ = 0;
+    int shownMax_ = -1;  // none shown yet
 };
 
 }  // namespace ui
