@@ -48,7 +48,7 @@ void RangeControl::MoveTo(int position) {
     position = std::clamp(position, min_, max_);
     if (position == position_) return;
     position_ = position;
-    ShowRange();
+    ShowPosition();
     if (OnChange) OnChange();
 }
 
@@ -119,6 +119,11 @@ void TrackBar::ShowRange() {
     SendMessageW(Handle(), TBM_SETRANGEMAX, newRange, Max());
     SendMessageW(Handle(), TBM_SETPAGESIZE, 0, LargeChange());
     SendMessageW(Handle(), TBM_SETLINESIZE, 0, SmallChange());
+    SendMessageW(Handle(), TBM_SETPOS, TRUE, Position());
+}
+
+void TrackBar::ShowPosition() {
+    // The marker moves at every frame: the range, page and line steps stay as they are.
     SendMessageW(Handle(), TBM_SETPOS, TRUE, Position());
 }
 
