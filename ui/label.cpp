@@ -6,7 +6,9 @@
 namespace ui {
 
 Label::Label(Form& owner, WinControl& parent, const Design& design)
-    : WinControl(design.name, &owner, &parent), autoSize_(design.width == 0 || design.height == 0) {
+    : WinControl(design.name, &owner, &parent),
+      autoSize_(design.width == 0 || design.height == 0),
+      caption_(design.caption) {
     // No prefix: captions are shown as written, an "&" included.
     CreateChild(L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, design);
 }
@@ -17,8 +19,9 @@ void Label::SendToBack() {
 
 void Label::SetCaption(std::string_view caption) {
     // An unchanged text keeps its size too: fitting it again costs a resize.
-    if (Caption() == caption) return;
-    WinControl::SetCaption(caption);
+    if (caption_ == caption) return;
+    caption_ = caption;
+    SetWindowTextW(Handle(), Cp1251ToWide(caption_).c_str());
     FitCaption();
 }
 

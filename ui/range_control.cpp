@@ -48,7 +48,7 @@ void RangeControl::MoveTo(int position) {
     position = std::clamp(position, min_, max_);
     if (position == position_) return;
     position_ = position;
-    ShowRange();
+    ShowPosition();
     if (OnChange) OnChange();
 }
 
@@ -110,10 +110,20 @@ TrackBar::TrackBar(Form& owner, WinControl& parent, const Design& design)
 }
 
 void TrackBar::ShowRange() {
+    // A new range moves every tick and the thumb, which the bar repaints only when asked to:
+    // without it the old ticks and thumb stay on screen.
+    const bool newRange = Min() != shownMin_ || Max() != shownMax_;
+    shownMin_ = Min();
+    shownMax_ = Max();
     SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, Min());
-    SendMessageW(Handle(), TBM_SETRANGEMAX, FALSE, Max());
+    SendMessageW(Handle(), TBM_SETRANGEMAX, newRange, Max());
     SendMessageW(Handle(), TBM_SETPAGESIZE, 0, LargeChange());
     SendMessageW(Handle(), TBM_SETLINESIZE, 0, SmallChange());
+    SendMessageW(Handle(), TBM_SETPOS, TRUE, Position());
+}
+
+void TrackBar::ShowPosition() {
+    // The marker moves at every frame: the range, page and line steps stay as they are.
     SendMessageW(Handle(), TBM_SETPOS, TRUE, Position());
 }
 

@@ -33,6 +33,8 @@ protected:
     void Init(const Design& design);
     // Shows the range, position and page in the window.
     virtual void ShowRange() = 0;
+    // Shows a new position within the same range.
+    virtual void ShowPosition() { ShowRange(); }
     void MoveTo(int position);
 
 private:
@@ -61,7 +63,12 @@ public:
 
 protected:
     void ShowRange() override;
+    void ShowPosition() override;
     bool Reflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    int shownMin_ = 0;
+    int shownMax_ = -1;  // none shown yet
 };
 
 }  // namespace ui

@@ -493,8 +493,9 @@ void TForm1::Button5Click() {
     }
     scrollBar1_.SetMax(d.Maximum);
     MemoDraw(scrollBar1_.Position());
-    if (TForm3* charts = VisibleCharts()) charts->Charts().FrameDeleted(d.Maximum);
+    // Before the charts: their zoom raises its error on a zoom text that is no number.
     RecordUnsaved = true;
+    if (TForm3* charts = VisibleCharts()) charts->Charts().FrameDeleted(d.Maximum);
 }
 
 void TForm1::BookmarkMouseDown(ui::Button& button, ui::MouseButton mouse) {

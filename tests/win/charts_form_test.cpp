@@ -542,6 +542,13 @@ TEST_F(ChartsFormTest, DeletingAFrameFollowsAZoomOfTheWholeRecord) {
     Charts().Get<ui::Button>("Button3").Click();
     EXPECT_EQ(Zoom().Text(), "20");
     EXPECT_EQ(Drawing().ChartFrames(), 20);
+    // A zoom text left that is no number: the zoom that follows the deletion raises its
+    // error, and the record still counts as changed.
+    EXPECT_THROW(SetZoom("20x"), std::runtime_error);
+    RecordUnsaved = false;
+    EXPECT_THROW(main->Button5Click(), std::runtime_error);
+    EXPECT_EQ(Position().Max(), 57);
+    EXPECT_TRUE(RecordUnsaved.load());
 }
 
 // A file read while the window is open: the window takes the new record at once.

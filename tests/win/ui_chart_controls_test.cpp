@@ -221,4 +221,31 @@ TEST_F(ChartControlsTest, TrackBarHasATickAtEveryPosition) {
     EXPECT_EQ(SendMessageW(bar.Handle(), TBM_GETNUMTICS, 0, 0), 2);
 }
 
+// A new range moves every tick and the thumb: the whole bar is painted again, also when the
+// position stays (a range cut below it moves the thumb all the same). A move within the same
+// range leaves the ticks alone.
+TEST_F(ChartControlsTest, TrackBarPaintsItselfAgainForANewRange) {
+    auto& bar = Get<ui::TrackBar>("TrackBar1");
+    RECT client;
+    GetClientRect(bar.Handle(), &client);
+    auto pending = [&] {
+        RECT r{};
+        return GetUpdateRect(bar.Handle(), &r, FALSE) ? r : RECT{};
+    };
+    bar.SetPosition(2);
+    for (int max : {299, 2, 20}) {
+        UpdateWindow(bar.Handle());
+        const RECT before = pending();
+        ASSERT_TRUE(IsRectEmpty(&before));
+        bar.SetMax(max);
+        const RECT r = pending();
+        EXPECT_TRUE(EqualRect(&r, &client)) << max;
+    }
+    UpdateWindow(bar.Handle());
+    bar.SetPosition(10);
+    const RECT r = pending();
+    EXPECT_FALSE(IsRectEmpty(&r));
+    EXPECT_FALSE(EqualRect(&r, &client));
+}
+
 }  // namespace
