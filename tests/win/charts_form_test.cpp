@@ -176,6 +176,21 @@ TEST_F(ChartsFormTest, CurveVerticesStandAtTheirColumns) {
     // After a full redraw the pen is solid and one pixel wide.
     EXPECT_EQ(Bitmap().GetCanvas().GetPenStyle(), ui::PenStyle::Solid);
     EXPECT_EQ(Bitmap().GetCanvas().PenWidth(), 1);
+
+    // A window inside the record draws its own frames only: a level line, whatever the
+    // frames just before and after it hold.
+    SetZoom("50");
+    const int start = WindowStart().Position();
+    ASSERT_EQ(start, 975);
+    for (int k = start - 1; k <= start + 50; ++k) Record[k].DataBytes[0] = 120;
+    Drawing().FormRefresh(start);
+    const auto level = Pixels();
+    EXPECT_EQ(Bitmap().Pixel(0, 99), kLine[0]);
+    EXPECT_EQ(Bitmap().Pixel(600, 99), kLine[0]);
+    Record[start - 1].DataBytes[0] = 240;
+    Record[start + 50].DataBytes[0] = 0;
+    Drawing().FormRefresh(start);
+    EXPECT_EQ(level, Pixels());
 }
 
 // The background: outline in the axis colour, canvas inside, dotted grid lines whose gaps are
@@ -327,8 +342,12 @@ TEST_F(ChartsFormTest, ZoomCentresTheCurrentFrame) {
         EXPECT_EQ(WindowStart().Max(), 2000 - n + 1);
         EXPECT_EQ(Marker().Max(), n - 1);
     }
-    // A zoom of one frame draws no curve and no marker.
-    for (int x = 1; x < 600; ++x) ASSERT_NE(Bitmap().Pixel(x, 120), kMarker) << x;
+    // A zoom of one frame draws the background only: no curve, no marker.
+    for (int y = 1; y < 200; ++y)
+        for (int x = 1; x < 600; ++x) {
+            const ui::Colour c = Bitmap().Pixel(x, y);
+            ASSERT_TRUE(c == kCanvas || c == kAxes) << x << "," << y;
+        }
     // Text that is no whole number changes nothing.
     SetZoom("50");
     const auto before = Pixels();
