@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cwctype>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -46,6 +47,17 @@ T Export(const std::filesystem::path& library, const char* name) {
     HMODULE module = GetModuleHandleW(library.c_str());
     if (!module) return nullptr;
     return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// The open command registered for recorded files, lower case; empty when there is none.
+std::wstring RegisteredOpenCommand() {
+    wchar_t text[1024] = {};
+    DWORD bytes = sizeof text;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Classes\\velmorant_file\\shell\\open\\command",
+                 nullptr, RRF_RT_REG_SZ, nullptr, text, &bytes);
+    std::wstring command(text);
+    for (wchar_t& c : command) c = static_cast<wchar_t>(towlower(c));
+    return command;
 }
 
 class PluginHostTest : public ::testing::Test {
@@ -173,8 +185,10 @@ TEST_F(PluginHostTest, FailingInitPluginEndsTheScanAndTheCreation) {
     EXPECT_EQ(dialogs.boxes[0].text, "Error Throwing.dll.");
     EXPECT_EQ(dialogs.boxes[0].caption, "Velmorant");
     EXPECT_EQ(dialogs.boxes[0].flags, static_cast<UINT>(MB_ICONERROR | MB_OK));
-    // The rest of the creation did not run: the lamp was never switched to "Off".
+    // The rest of the creation did not run: the lamp was never switched to "Off", and the file
+    // type was not registered for this program folder (other tests register their own).
     EXPECT_TRUE(LampEmpty());
+    EXPECT_EQ(RegisteredOpenCommand().find(L"velmorant_plugins_throw"), std::wstring::npos);
 
     // The failing plug-in keeps what it added; a library after it is not loaded at all.
     const auto order = SearchOrder(folder->folder);

@@ -195,20 +195,28 @@ TEST_F(ViewerPaneTest, FilesThatFailKeepThePaneAsItWas) {
     const FrameRecord before = pane.PaneRecord();
     struct Case {
         const char* text;
-        std::string status;  // the status panel afterwards
-        std::string box;     // the error box, if any
+        std::string status;   // the status panel afterwards
+        std::string box;      // the error box, if any
+        bool locked = false;  // held open by another program that shares nothing
     };
+    const std::string bad = (env.folder / "bad.vmr").string();
     const Case cases[] = {
         {"File for Velmorant 1.0.0.3\r\n2001\r\n", "Unknown file format", ""},
         {"File for Velmorant 1.0.0.3\r\n0\r\n", "Unknown file format", ""},
         {"File for Velmorant 1.0.0.2\r\nabc\r\n", "good.vmr",
          "'abc' is not a valid integer value."},
+        {"File for Velmorant 1.0.0.3\r\n12\r\n", "good.vmr", "Unable to read " + bad + ".", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         Open(pane, Write("good.vmr", Frames(10, 30)));
         dialogs.boxes.clear();
-        Open(pane, WriteText("bad.vmr", c.text));
+        const auto path = WriteText("bad.vmr", c.text);
+        HANDLE held = c.locked ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                             0, nullptr)
+                               : INVALID_HANDLE_VALUE;
+        Open(pane, path);
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
         EXPECT_EQ(Status(0), c.status);
         ASSERT_EQ(dialogs.boxes.size(), c.box.empty() ? 0u : 1u);
         if (!c.box.empty()) {
