@@ -10,11 +10,11 @@
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_forms.h"
 #include "monitor/win/program_state.h"
+#include "tests/win/pump.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
 #include "ui/error_box.h"
 #include "ui/scripted_dialogs.h"
-#include "tests/win/pump.h"
 
 using namespace velmorant;
 using namespace velmorant::test;

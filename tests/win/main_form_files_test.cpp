@@ -13,12 +13,12 @@
 #include "monitor/win/program_forms.h"
 #include "monitor/win/program_state.h"
 #include "tests/support/ecu_stream.h"
+#include "tests/win/main_window_fixture.h"
+#include "tests/win/pump.h"
 #include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
 #include "ui/scripted_dialogs.h"
-#include "tests/win/pump.h"
-#include "tests/win/main_window_fixture.h"
 
 using namespace velmorant;
 using namespace velmorant::test;

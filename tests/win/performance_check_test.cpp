@@ -10,12 +10,12 @@
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
 #include "tests/win/program_folder.h"
+#include "tests/win/pump.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
 #include "ui/error_box.h"
 #include "ui/scripted_dialogs.h"
 #include "ui/timer.h"
-#include "tests/win/pump.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
