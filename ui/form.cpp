@@ -49,7 +49,9 @@ bool InDroppedComboBox(HWND window) {
 }  // namespace
 
 Form::Form(const FormDesign& design, std::span<const Design> components)
-    : WinControl(design.name, this, nullptr), keyPreview_(design.keyPreview) {
+    : WinControl(design.name, this, nullptr),
+      caption_(design.caption),
+      keyPreview_(design.keyPreview) {
     DWORD style = FormStyle(design);
     DWORD ex = FormExStyle(design);
     RECT r{0, 0, design.clientWidth, design.clientHeight};
@@ -124,6 +126,12 @@ Component& Form::Adopt(std::unique_ptr<Component> component) {
 Component* Form::FindComponent(std::string_view name) const {
     auto it = byName_.find(name);
     return it == byName_.end() ? nullptr : it->second;
+}
+
+void Form::SetCaption(std::string_view caption) {
+    if (caption_ == caption) return;
+    caption_ = caption;
+    if (Handle()) SetWindowTextW(Handle(), Cp1251ToWide(caption_).c_str());
 }
 
 void Form::Create() {

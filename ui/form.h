@@ -77,6 +77,11 @@ public:
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
 
+    // The title is kept beside the window: only the form sets it, and reading a top-level
+    // window's text back costs a round trip to the window server under Wine.
+    std::string Caption() const override { return caption_; }
+    void SetCaption(std::string_view caption) override;
+
     // Activates the form; its last focused control takes the focus again.
     void SetFocus() override;
     bool Active() const;
@@ -116,6 +121,7 @@ private:
     void RestoreFocus();
     void BecomeActiveForm();
 
+    std::string caption_;
     std::vector<std::unique_ptr<Component>> components_;
     std::map<std::string, Component*, std::less<>> byName_;
     MainMenu* menu_ = nullptr;

@@ -110,6 +110,13 @@ TEST_F(FormTest, BuildsTheTableIntoRealWindowsFoundByName) {
 
     // CP1251 texts arrive as the right UTF-16 in the windows.
     EXPECT_EQ(WindowText(form->Handle()), L"Моя машина");
+    EXPECT_EQ(form->Caption(), "Моя машина");
+    // The form keeps its title beside the window: what it reads back is what the window shows.
+    form->SetCaption("Графики  с 1 по 50 frame");
+    EXPECT_EQ(WindowText(form->Handle()), L"Графики  с 1 по 50 frame");
+    EXPECT_EQ(form->Caption(), "Графики  с 1 по 50 frame");
+    form->SetCaption("Моя машина");
+    EXPECT_EQ(WindowText(form->Handle()), L"Моя машина");
     EXPECT_EQ(WindowText(button.Handle()), L"Читать");
     EXPECT_EQ(button.Caption(), "Читать");
     EXPECT_EQ(WindowText(form->Get<ui::Label>("Label1").Handle()), L"Рядный");
