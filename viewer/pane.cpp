@@ -127,7 +127,7 @@ long double Pane::MarkerCoolant() const {
     // The marker frame is the pane's current frame, or becomes it as the step ends: its own
     // coolant temperature gates its "% - bad" mark, whichever list was drawn last.
     const int frame = chart_->Start() + chart_->Offset();
-    if (frame < 1 || frame > kMaxFrames) return coolantTemperature_;
+    if (frame < 1 || frame > kMaxFrames) return 0;
     return BuildParameterRows((*record_)[frame], frame, FrameTotal(), ConversionOf(Values), Locale,
                               RowsVariant::Viewer)
         .CoolantTemperature;
@@ -160,7 +160,6 @@ void Pane::MemoDraw(int n) {
     if (n < 1 || n > kMaxFrames) return;
     BuildParameterRows((*record_)[n], n, FrameTotal(), ConversionOf(Values), Locale,
                        RowsVariant::Viewer, rows_);
-    coolantTemperature_ = rows_.CoolantTemperature;
     if (!list_.Visible()) return;
     list_.Clear();
     list_.BeginUpdate();
@@ -176,7 +175,6 @@ void Pane::FillChartSelectors() {
     if (rows_.Captions[1].empty()) {
         BuildParameterRows((*record_)[CurrentFrame()], CurrentFrame(), FrameTotal(),
                            ConversionOf(Values), Locale, RowsVariant::Viewer, rows_);
-        coolantTemperature_ = rows_.CoolantTemperature;
     }
     for (const ChartLineControls& line : chart_->View().Lines) {
         ui::ComboBox& picker = *line.Picker;

@@ -39,8 +39,6 @@ public:
     int CurrentFrame() const { return frameBar_.Position(); }
     ui::Bitmap& ChartBitmap() { return bitmap_; }
     Chart& GetChart() { return *chart_; }
-    // The coolant temperature of the frame this pane's list converted last.
-    long double CoolantTemperature() const { return coolantTemperature_; }
 
     bool Active() const { return active_; }
     bool Shown() const { return panel_.Visible(); }
@@ -99,7 +97,6 @@ private:
     ui::Bitmap bitmap_;
     std::unique_ptr<Chart> chart_;
     ParameterRows rows_;
-    long double coolantTemperature_ = 0;
     bool active_ = false;
     std::filesystem::path path_;
     // While a step sets the marker itself, its change is no use of the pane by the user.

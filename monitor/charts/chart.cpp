@@ -144,9 +144,12 @@ void Chart::ShowChartValue(int frame, int line) {
     const ChartLineControls& l = view_.Lines[static_cast<std::size_t>(line - 1)];
     if (!l.Picker || !l.Value) return;
     const ChartSettings s = CurrentSettings();
-    const auto text = ChartValueText(l.Picker->ItemIndex(), (*Record)[frame], s.Units,
-                                     CoolantTemperature ? CoolantTemperature() : 0,
-                                     s.DecimalSeparator, look_.Texts);
+    const int p = l.Picker->ItemIndex();
+    // The coolant temperature may take a whole parameter list to compute: only when used.
+    const long double coolant =
+        CoolantTemperature && ChartValueUsesCoolant(p, s.Units) ? CoolantTemperature() : 0;
+    const auto text =
+        ChartValueText(p, (*Record)[frame], s.Units, coolant, s.DecimalSeparator, look_.Texts);
     if (text) SetLabel(l.Value, *text);
 }
 

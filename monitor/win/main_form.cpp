@@ -161,7 +161,7 @@ void TForm1::TxRxrmCreate() {
 
 void TForm1::N8Click() {
     if (Forms.Form3) Forms.Form3->Show();
-    ComboADD();
+    // Refills the pickers (ComboADD) with the selections kept.
     RefreshChartSelectors();
     SetFocus();
 }

@@ -23,10 +23,8 @@ void TForm1::ComboADD() {
 void TForm1::RefreshChartSelectors() {
     TForm3* charts = Forms.Form3;
     if (!charts) return;
-    std::array<int, kChartLines> kept{};
-    for (int i = 1; i <= kChartLines; ++i) kept[i - 1] = charts->Picker(i).ItemIndex();
+    // The refill keeps each picker's selection.
     ComboADD();
-    for (int i = 1; i <= kChartLines; ++i) charts->Picker(i).SetItemIndex(kept[i - 1]);
     charts->ComboBox1Change();
 }
 
