@@ -26,10 +26,6 @@ const ui::FontDesign kAddressFont{.name = "Courier New", .height = 13, .colour =
 
 }  // namespace
 
-std::string AboutVersionLine() {
-    return "Version " + std::to_string(kSettingsVersion) + " Stable Edition [English]";
-}
-
 const ui::FormDesign& AboutFormDesign() {
     static const ui::FormDesign design{
         .name = "Form5",

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "monitor/core/settings.h"
 #include "ui/design.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -13,9 +14,6 @@ namespace velmorant::viewer {
 // Viewer's about window's design: its frame and its components, in building order.
 const ui::FormDesign& AboutFormDesign();
 std::span<const ui::Design> AboutFormComponents();
-
-// The version line, set on every showing.
-std::string AboutVersionLine();
 
 // Viewer's about window: the plug-in's title, its icon, the version line and a contact
 // address. Created once, hidden; shown modally from the viewer window; Esc closes it.

@@ -11,6 +11,11 @@ inline constexpr std::int32_t kDefaultSettingsVersion = 1001;  // a file without
 // Files older than this lose "Param" and "FormPos" before they are read.
 inline constexpr std::int32_t kFirstCurrentSettingsVersion = 7090;
 
+// The version line of the program's and Viewer's about windows.
+inline std::string AboutVersionLine() {
+    return "Version " + std::to_string(kSettingsVersion) + " Stable Edition [English]";
+}
+
 // The keys of "Param", named like them (col1..col6 and Grafik1..Grafik6 at [0..5]).
 struct ParamSettings {
     std::int32_t Vozduh = 1;

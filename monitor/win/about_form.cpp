@@ -23,10 +23,6 @@ constexpr int kPictureHeight = 60;
 
 }  // namespace
 
-std::string AboutVersionLine() {
-    return "Version " + std::to_string(kSettingsVersion) + " Stable Edition [English]";
-}
-
 const ui::FormDesign& AboutFormDesign() {
     static const ui::FormDesign design{
         .name = "Form5",

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "monitor/core/settings.h"
 #include "ui/design.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -13,9 +14,6 @@ namespace velmorant {
 // The main program's about window's design: its frame and its components, in building order.
 const ui::FormDesign& AboutFormDesign();
 std::span<const ui::Design> AboutFormComponents();
-
-// The version line the about window shows each time it is shown.
-std::string AboutVersionLine();
 
 // The main program's about window "About": the program's name, its purpose, the version
 // line (Label7, set on every showing) and a contact address. It is created once, hidden,
