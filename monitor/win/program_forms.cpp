@@ -14,28 +14,9 @@ namespace velmorant {
 
 ProgramForms Forms;
 
-PlainForm::PlainForm(std::string name, std::string caption, int left, int top, int clientWidth,
-                     int clientHeight)
-    : ui::Form(ui::FormDesign{.name = std::move(name),
-                              .caption = std::move(caption),
-                              .left = left,
-                              .top = top,
-                              .clientWidth = clientWidth,
-                              .clientHeight = clientHeight,
-                              .borderStyle = ui::BorderStyle::Dialog,
-                              .keyPreview = true},
-               {}) {
-    OnKeyPress = [this](char& key) {
-        if (key == 27) Close();
-    };
-}
-
 TForm1& CreateProgramForms() {
     ui::Application& app = ui::App();
     TForm1& main = app.CreateForm<TForm1>();
-    auto make = [&app](const char* name, const char* caption, int left, int top, int w, int h) {
-        return &app.CreateForm<PlainForm>(name, caption, left, top, w, h);
-    };
     Forms.Form3 = &app.CreateForm<TForm3>();
     Forms.Form3->ConnectFramePosition(main.Get<ui::ScrollBar>("ScrollBar1"));
     Forms.Form3->DeleteFrame = [&main] { main.Button5Click(); };

@@ -13,14 +13,6 @@
 
 namespace velmorant {
 
-// A secondary window whose contents are not built yet: its caption, client size and place,
-// hidden until shown, closing (and Esc) only hides it.
-class PlainForm : public ui::Form {
-public:
-    PlainForm(std::string name, std::string caption, int left, int top, int clientWidth,
-              int clientHeight);
-};
-
 class TForm7;
 class TForm10;
 
