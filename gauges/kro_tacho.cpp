@@ -126,10 +126,11 @@ void TKroTacho::FillRing(ui::Canvas& canvas, const DialGeometry& dial, long doub
 
 void TKroTacho::DrawGauge(ui::Canvas& canvas) {
     const int n = numberOfIntervals_;
-    intervalAngle_ = static_cast<double>(kPi / n);
+    // Held as a double: the tick and label points round from that precision.
+    const double intervalAngle = static_cast<double>(kPi / n);
     const DialGeometry dial(Width(), Height(), pinRadius_);
     const DialPoint pivot = dial.Pivot();
-    long double a = PointerAngle(position_, minValue_, maxValue_);
+    const long double a = PointerAngle(position_, minValue_, maxValue_);
     const bool outside = labelPosition_ == TLabelposition::lpAussen;
 
     // Pointer body.
@@ -170,8 +171,8 @@ void TKroTacho::DrawGauge(ui::Canvas& canvas) {
         canvas.SetPenColour(scaleColor_);
         canvas.SetPenWidth(2);
         for (int i = 0; i <= n; ++i) {
-            const DialPoint p = dial.PointAt(i * static_cast<long double>(intervalAngle_), 0.9L);
-            const DialPoint q = dial.PointAt(i * static_cast<long double>(intervalAngle_), 0.7L);
+            const DialPoint p = dial.PointAt(i * static_cast<long double>(intervalAngle), 0.9L);
+            const DialPoint q = dial.PointAt(i * static_cast<long double>(intervalAngle), 0.7L);
             canvas.MoveTo(p.x, p.y);
             canvas.LineTo(q.x, q.y);
         }
@@ -183,7 +184,7 @@ void TKroTacho::DrawGauge(ui::Canvas& canvas) {
         SetBkMode(canvas.Handle(), TRANSPARENT);
         for (int i = 0; i <= n; ++i) {
             const DialPoint p =
-                dial.PointAt(i * static_cast<long double>(intervalAngle_), outside ? 0.9L : 0.65L);
+                dial.PointAt(i * static_cast<long double>(intervalAngle), outside ? 0.9L : 0.65L);
             UINT align = outside ? TA_BOTTOM : TA_TOP;
             switch (LabelAlignment(i, n, outside)) {
                 case LabelHorizontal::Left:
@@ -206,7 +207,6 @@ void TKroTacho::DrawGauge(ui::Canvas& canvas) {
     canvas.SetBrushColour(pointerColor_);
     canvas.SetBrushStyle(ui::BrushStyle::Solid);
     canvas.SetPenWidth(pointerWidth_);
-    a = PointerAngle(position_, minValue_, maxValue_);
     const long double w = pointerWidth_ * kPi / 90;
     const DialPoint tip = dial.PointAt(a, 0.9L);
     canvas.MoveTo(tip.x, tip.y);

@@ -88,7 +88,6 @@ private:
     double maxValue_ = 10;
     double position_ = 0;
     bool transparent_ = false;
-    double intervalAngle_ = 0;
 };
 
 }  // namespace gauges

@@ -1,5 +1,7 @@
 #include "monitor/win/display_windows.h"
 
+#include "monitor/win/driving_form.h"
+#include "monitor/win/large_display_form.h"
 #include "monitor/win/main_form.h"
 #include "monitor/win/main_window.h"
 #include "monitor/win/program_forms.h"
@@ -28,6 +30,8 @@ void DrawCurrentFrameOnShow() {
         main->MemoDraw(main->Get<ui::ScrollBar>("ScrollBar1").Position());
 }
 
+namespace {
+
 void SetMirror(ui::ScrollBar& bar, int position, int max) {
     if (max >= bar.Max()) {
         bar.SetMax(max);
@@ -36,6 +40,19 @@ void SetMirror(ui::ScrollBar& bar, int position, int max) {
         bar.SetPosition(position);
         bar.SetMax(max);
     }
+}
+
+}  // namespace
+
+void MirrorFramePositionFrom(const ui::ScrollBar& source) {
+    const int position = source.Position();
+    const int max = source.Max();
+    ui::ScrollBar* main = nullptr;
+    if (TForm1* form = MainWindow()) main = &form->Get<ui::ScrollBar>("ScrollBar1");
+    ui::ScrollBar* const bars[] = {main, Forms.Form7 ? &Forms.Form7->ScrollBar1() : nullptr,
+                                   Forms.Form10 ? &Forms.Form10->ScrollBar1() : nullptr};
+    for (ui::ScrollBar* bar : bars)
+        if (bar && bar != &source) SetMirror(*bar, position, max);
 }
 
 }  // namespace velmorant

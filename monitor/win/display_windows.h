@@ -17,9 +17,10 @@ void HideForDisplay(ui::Form* otherDisplay);
 // never shows a frame of a record that Read has cleared.
 void DrawCurrentFrameOnShow();
 
-// Gives a mirror of the frame position a new position and maximum. Whichever goes first
-// keeps the position from being clamped on the way (a record that grew or shrank), so the
-// bar's change handler runs at most once, with the final position.
-void SetMirror(ui::ScrollBar& bar, int position, int max);
+// Gives the frame position of `source` (the main window's bar or one of the two display
+// windows' bars) to the other two bars of the three, main window first. Whichever of position
+// and maximum goes first keeps the position from being clamped on the way (a record that grew
+// or shrank), so each bar's change handler runs at most once, with the final position.
+void MirrorFramePositionFrom(const ui::ScrollBar& source);
 
 }  // namespace velmorant

@@ -39,14 +39,14 @@ void TForm10::CreateGauges() {
             std::make_unique<gauges::TKroTacho>(*this, Get<ui::WinControl>(p.parent), p.name));
         tacho.SetBounds(p.left, p.top, p.width, p.height);
         // The maximum first: a minimum above the old maximum would push it.
-        tacho.SetMaxValue(p.max);
-        tacho.SetMinValue(p.min);
+        tacho.SetMaxValue(p.range.Max);
+        tacho.SetMinValue(p.range.Min);
         tacho.SetNumberOfIntervals(p.intervals);
         tacho.SetPinRadius(p.pinRadius);
         tacho.SetPointerColor(ui::kBlue);
         tacho.SetPointerType(gauges::TZeigerform::zfNadel);
         tacho.SetPinColor(ui::kNavy);
-        tacho.SetPosition(p.position);
+        tacho.SetPosition(p.range.Min);
         if (p.scaleFontHeight > 0) {
             ui::Font font = tacho.GetFont();
             font.height = p.scaleFontHeight;
@@ -170,11 +170,7 @@ void TForm10::FormKeyPress(char& key) {
 void TForm10::ScrollBar1Change() {
     // A position set from code while the window is hidden changes nothing else.
     if (!Visible()) return;
-    const int position = scrollBar1_.Position();
-    const int max = scrollBar1_.Max();
-    if (TForm1* main = MainWindow())
-        SetMirror(main->Get<ui::ScrollBar>("ScrollBar1"), position, max);
-    if (Forms.Form7) SetMirror(Forms.Form7->ScrollBar1(), position, max);
+    MirrorFramePositionFrom(scrollBar1_);
 }
 
 void TForm10::Button6Click() {

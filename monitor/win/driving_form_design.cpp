@@ -176,14 +176,14 @@ std::span<const ui::Design> DrivingFormComponents() {
 
 std::span<const TachoPlace> DrivingTachos() {
     static const TachoPlace tachos[] = {
-        {"KroTacho1", "Panel5", 8, 29, 313, 160, 0, 8000, 8, 10, 16, 0},
-        {"KroTacho2", "Panel6", 8, 32, 313, 161, 0, 180, 9, 10, 16, 0},
-        {"KroTacho3", "Panel7", 60, 40, 225, 113, 40, 120, 8, 5, 11, 40},
-        {"KroTacho4", "Panel8", 52, 40, 225, 113, 100, 800, 7, 5, 0, 100},
-        {"KroTacho5", "Panel11", 20, 24, 133, 65, 0, 40, 8, 5, 0, 0},
-        {"KroTacho7", "Panel11", 176, 24, 129, 65, -30, 60, 6, 5, 0, -30},
-        {"KroTacho6", "Panel11", 20, 112, 133, 65, 30, 60, 6, 5, 0, 30},
-        {"KroTacho8", "Panel11", 176, 112, 129, 65, 0, 20, 10, 5, 0, 0},
+        {"KroTacho1", "Panel5", 8, 29, 313, 160, kKroTacho1Range, 8, 10, 16},
+        {"KroTacho2", "Panel6", 8, 32, 313, 161, kKroTacho2Range, 9, 10, 16},
+        {"KroTacho3", "Panel7", 60, 40, 225, 113, kKroTacho3Range, 8, 5, 11},
+        {"KroTacho4", "Panel8", 52, 40, 225, 113, kKroTacho4Range, 7, 5, 0},
+        {"KroTacho5", "Panel11", 20, 24, 133, 65, kKroTacho5Range, 8, 5, 0},
+        {"KroTacho7", "Panel11", 176, 24, 129, 65, kKroTacho7Range, 6, 5, 0},
+        {"KroTacho6", "Panel11", 20, 112, 133, 65, kKroTacho6Range, 6, 5, 0},
+        {"KroTacho8", "Panel11", 176, 112, 129, 65, kKroTacho8Range, 10, 5, 0},
     };
     return tachos;
 }

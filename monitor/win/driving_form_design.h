@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "monitor/core/display_values.h"
 #include "ui/design.h"
 
 namespace velmorant {
@@ -16,11 +17,10 @@ struct TachoPlace {
     const char* name;
     const char* parent;
     int left, top, width, height;
-    double min, max;
+    GaugeRange range;  // the frame display clamps into the same range; the gauge starts at Min
     int intervals;
     int pinRadius;
     int scaleFontHeight;  // 0: the panel's font
-    double position;      // at start
 };
 struct DigitPlace {
     const char* name;

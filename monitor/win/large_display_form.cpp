@@ -108,11 +108,7 @@ void TForm7::FormKeyPress(char& key) {
 void TForm7::ScrollBar1Change() {
     // A position set from code while the window is hidden changes nothing else.
     if (!Visible()) return;
-    const int position = scrollBar1_.Position();
-    const int max = scrollBar1_.Max();
-    if (TForm1* main = MainWindow())
-        SetMirror(main->Get<ui::ScrollBar>("ScrollBar1"), position, max);
-    if (Forms.Form10) SetMirror(Forms.Form10->ScrollBar1(), position, max);
+    MirrorFramePositionFrom(scrollBar1_);
 }
 
 void TForm7::Button2Click() {

@@ -34,10 +34,7 @@ void TForm1::SetPlaybackCaption(const char* caption) {
 }
 
 void TForm1::MirrorFramePosition() {
-    const int position = scrollBar1_.Position();
-    const int max = scrollBar1_.Max();
-    if (Forms.Form7) SetMirror(Forms.Form7->ScrollBar1(), position, max);
-    if (Forms.Form10) SetMirror(Forms.Form10->ScrollBar1(), position, max);
+    MirrorFramePositionFrom(scrollBar1_);
 }
 
 void TForm1::DrawDisplays(const RecordedFrame& frame) {
