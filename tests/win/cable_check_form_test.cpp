@@ -147,7 +147,7 @@ TEST_F(CableCheckTest, ClosingStopsTheCheckAndGivesBackTheMainWindow) {
 
 TEST_F(CableCheckTest, EscClosesTheWindow) {
     ChooseCableCheck();
-    PumpUntil([] { return false; }, 30);
+    PumpFor(30);
     PostMessageW(check->Get<ui::Button>("Button1").Handle(), WM_CHAR, VK_ESCAPE, 1);
     PumpUntil([&] { return IsWindowVisible(main->Handle()) != FALSE; }, 1500);
     EXPECT_FALSE(IsWindowVisible(check->Handle()));

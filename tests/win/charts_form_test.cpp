@@ -16,6 +16,7 @@
 #include "monitor/win/program_state.h"
 #include "tests/support/ecu_stream.h"
 #include "tests/win/program_folder.h"
+#include "tests/win/pump.h"
 #include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
@@ -96,14 +97,6 @@ protected:
         main->Get<ui::MenuItem>("N8").Click();
     }
     void SetZoom(const std::string& text) { Zoom().SetText(text); }
-    template <class Done>
-    void Pump(Done done, DWORD ms = 10000) {
-        const DWORD start = GetTickCount();
-        while (!done() && GetTickCount() - start < ms) {
-            ui::ProcessMessages();
-            Sleep(1);
-        }
-    }
     std::vector<ui::Colour> Pixels() {
         std::vector<ui::Colour> all;
         for (int y = 0; y < kChartHeight; ++y)
@@ -470,7 +463,7 @@ TEST_F(ChartsFormTest, ReadingFollowsTheNewestFifty) {
     EXPECT_TRUE(Charts().Get<ui::Control>("Button3").Enabled());
     // The three frames arrive as frames 118 to 120.
     FrameCount = 118;
-    Pump([&] { return Position().Max() == 120 && Label(1) == "120"; });
+    PumpUntil([&] { return Position().Max() == 120 && Label(1) == "120"; }, 10000);
     EXPECT_EQ(WindowStart().Position(), 71);
     EXPECT_EQ(Marker().Max(), 49);
     EXPECT_EQ(Marker().Position(), 49);

@@ -68,8 +68,7 @@ protected:
         for (int k = 0; k < count; ++k) frames[k].bytes[3] = static_cast<std::uint8_t>(40 + k);
         line.events = SynthesizeStream(frames, {});
         main->Get<ui::Button>("Button1").Click();
-        const DWORD start = GetTickCount();
-        while (MainBar().Max() != count && GetTickCount() - start < 5000) PumpFor(5);
+        PumpUntil([&] { return MainBar().Max() == count; });
         ASSERT_EQ(MainBar().Max(), count);
     }
 

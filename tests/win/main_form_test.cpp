@@ -90,7 +90,7 @@ TEST_F(MainFormTest, ReadingShowsEachFrameThenStops) {
     EXPECT_FALSE(CapturePortOpen(CaptureRec));
     EXPECT_EQ(Get<ui::Button>("Button1").Caption(), "Read");
     // The lamp goes out 600 ms after the stop, not at once.
-    PumpUntil([] { return false; }, 400);
+    PumpFor(400);
     EXPECT_EQ(Lamp(), ui::kLime);
     PumpUntil([&] { return Lamp() == ui::kGrey; }, 1000);
     EXPECT_EQ(Lamp(), ui::kGrey);
@@ -104,7 +104,7 @@ TEST_F(MainFormTest, FrameTwoThousandStopsTheReadingAndOffersSaveAs) {
     FrameCount = 1999;
     PumpUntil([&] { return !dialogs.fileRequests.empty(); });
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    PumpUntil([] { return false; }, 200);
+    PumpFor(200);
     EXPECT_EQ(Position().Max(), 2000);
     EXPECT_EQ(Value(4), "1025 rpm");  // 41 * 25: the second frame, stored as 2000
     EXPECT_EQ(FrameCount.load(), 2001);
@@ -245,7 +245,7 @@ TEST_F(MainFormTest, ForgedEdgeListIsIgnoredAndBadFrameStoresNothing) {
     line.events = SynthesizeStream({EcuFrame{}}, {});
     line.events.erase(line.events.begin() + 5, line.events.begin() + 7);
     Get<ui::Button>("Button1").Click();
-    PumpUntil([] { return false; }, 300);
+    PumpFor(300);
     EXPECT_EQ(FrameCount.load(), 1);
     EXPECT_EQ(Position().Max(), 1);
     EXPECT_EQ(Lamp(), ui::kRed);

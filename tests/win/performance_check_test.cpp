@@ -126,7 +126,7 @@ TEST_F(PerformanceCheckTest, PortBoxProblemsOpenNothing) {
         EXPECT_FALSE(CheckPortOpen()) << c.box;
     }
     // Nothing comes of them later either: no check ran.
-    PumpUntil([] { return false; }, 200);
+    PumpFor(200);
     EXPECT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(line.statusReads.load(), 0);
 }
@@ -140,7 +140,7 @@ TEST_F(PerformanceCheckTest, NoCounterSaysBadlyAndClosesThePort) {
     EXPECT_EQ(form->Get<ui::Edit>("Edit1").Text(), "Badly :)");
     EXPECT_FALSE(PortOpenOnLine());
     EXPECT_FALSE(CheckPortOpen());
-    PumpUntil([] { return false; }, 200);
+    PumpFor(200);
     EXPECT_TRUE(dialogs.boxes.empty());
 
     line.frequency = 1'000'000;
@@ -175,7 +175,7 @@ TEST_F(PerformanceCheckTest, ClosingTheProgramEndsARunningCheck) {
         EXPECT_FALSE(PortOpenOnLine()) << stage;
         EXPECT_FALSE(CheckPortOpen()) << stage;
         EXPECT_FALSE(form->Get<ui::Timer>("Timer3").Enabled()) << stage;
-        PumpUntil([] { return false; }, stage == kRunning ? 1500 : 300);
+        PumpFor(stage == kRunning ? 1500 : 300);
         EXPECT_TRUE(dialogs.boxes.empty()) << stage;
     }
 }

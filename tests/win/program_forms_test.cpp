@@ -16,6 +16,7 @@
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
 #include "tests/win/program_folder.h"
+#include "tests/win/pump.h"
 #include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
@@ -240,11 +241,7 @@ TEST_F(ProgramFormsTest, CommandLineFileWithReferencesLaysOutTheBookmarksForTheW
     main->Show();
     main->Get<ui::Timer>("Timer1").SetEnabled(true);
     auto& status = main->Get<ui::Edit>("Edit1");
-    const DWORD start = GetTickCount();
-    while (status.Text().rfind("Data from", 0) != 0 && GetTickCount() - start < 5000) {
-        ui::ProcessMessages();
-        Sleep(1);
-    }
+    test::PumpUntil([&] { return status.Text().rfind("Data from", 0) == 0; });
     ASSERT_EQ(status.Text(), "Data from: references.vmr");
     ASSERT_TRUE(main->Get<ui::MenuItem>("N13").Checked());
     ASSERT_GT(main->Width(), narrow);

@@ -18,7 +18,6 @@ using velmorant::test::PumpFor;
 
 namespace {
 
-// Lets messages through for a while; timers need time to pass, not just a pumped queue.
 TEST(TimerTest, AOneShotSwitchesItselfOffAndARepeatingOneGoesOn) {
     int shots = 0;
     int repeats = 0;
