@@ -298,21 +298,16 @@ void TForm1::Button1Click() {
         CaptureRec.Active = 1;
         CaptureRec.Stop = 0;
         const std::string number = PortNumberText(comboBox1_.Text());
-        const auto port = ParseInteger(number);
-        if (!port) throw std::runtime_error(NotAnIntegerText(number));
-        if (OpenCapturePort(*port, CaptureRec)) {
+        if (OpenCapturePort(PortNumberOrThrow(number), CaptureRec)) {
             EnableIdleControls(false);
-            button1_.SetCaption("Stop");
             edit1_.SetText("Reading...");
         } else {
             ui::ShowMessage("Error opening COM" + number);
         }
         return;
     }
-    CloseCapturePort(CaptureRec);
+    // Ends the capture, says so and captions the button "Read".
     EnableIdleControls(true);
-    edit1_.SetText("Reading stopped...");
-    button1_.SetCaption("Read");
     timer7_.SetEnabled(false);
     timer7_.SetEnabled(true);
 }
