@@ -237,7 +237,8 @@ void Pane::SetUpChart() {
         MemoDraw(1);
         const auto& lines = chart_->View().Lines;
         for (const ChartLineControls& line : lines) line.Picker->SetItemIndex(-1);
-        if (lines[0].Picker->ItemCount() == 0) FillChartSelectors();
+        // Captions of the current unit settings, before the stored selections go in.
+        RefreshChartSelectors();
         for (std::size_t i = 0; i < lines.size(); ++i) {
             ui::Font font = lines[i].ColourButton->GetFont();
             font.colour = static_cast<ui::Colour>(Values.col[i]);
@@ -249,7 +250,6 @@ void Pane::SetUpChart() {
         chart_->ApplyGraphColors();
         chart_->ShowWholeRecord();
     }
-    RefreshChartSelectors();
 }
 
 void Pane::FrameBarChange() {
