@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/win/activation_support.h"
 #include "monitor/core/frame_record.h"
 #include "monitor/win/car_form.h"
+#include "tests/win/activation_support.h"
+#include "tests/win/window_text.h"
 #include "ui/application.h"
 #include "ui/label.h"
 #include "ui/panel.h"
@@ -17,12 +18,6 @@ using namespace velmorant;
 using namespace velmorant::test;
 
 namespace {
-
-std::wstring WindowText(HWND hwnd) {
-    wchar_t buffer[512] = {};
-    GetWindowTextW(hwnd, buffer, 512);
-    return buffer;
-}
 
 // The window that a typed character goes to: a combo box's own edit, or the control.
 HWND TypingWindow(const ui::WinControl& control) {

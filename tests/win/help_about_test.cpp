@@ -8,20 +8,17 @@
 
 #include "monitor/win/about_form.h"
 #include "monitor/win/help_form.h"
-#include "ui/application.h"
 #include "tests/win/pump.h"
+#include "tests/win/window_text.h"
+#include "ui/application.h"
 
 using namespace velmorant;
 
 using velmorant::test::PumpFor;
 
-namespace {
+using velmorant::test::WindowText;
 
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
-    text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
-    return text;
-}
+namespace {
 
 // The texts here are plain ASCII, so widening them byte by byte is their UTF-16 form.
 std::wstring Wide(const std::string& s) { return std::wstring(s.begin(), s.end()); }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/window_text.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -14,6 +15,8 @@
 #include "ui/form.h"
 #include "ui/list_view.h"
 #include "ui/range_control.h"
+
+using velmorant::test::WindowText;
 
 namespace {
 
@@ -39,12 +42,6 @@ const ui::Design kComponents[] = {
     {.kind = ui::Kind::ComboBox, .name = "ComboBox2", .left = 220, .top = 130, .width = 97,
      .dropDownList = true, .items = {"COM1", "COM2", "Рядный"}},
 };
-
-std::wstring WindowText(HWND hwnd) {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(hwnd, buffer, 256);
-    return buffer;
-}
 
 // One form for the whole suite: showing and hiding windows is slow under Wine without a
 // window manager.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/win/activation_support.h"
+#include "tests/win/window_text.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -18,13 +19,9 @@
 #include "ui/panel.h"
 #include "ui/status_bar.h"
 
-namespace {
+using velmorant::test::WindowText;
 
-std::wstring WindowText(HWND hwnd) {
-    wchar_t buffer[256] = {};
-    GetWindowTextW(hwnd, buffer, 256);
-    return buffer;
-}
+namespace {
 
 LOGFONTW FontOf(HWND hwnd) {
     LOGFONTW lf{};

@@ -16,6 +16,7 @@
 #include "monitor/win/serial_api.h"
 #include "tests/win/activation_support.h"
 #include "tests/win/scripted_line.h"
+#include "tests/win/window_text.h"
 #include "ui/application.h"
 #include "ui/menu.h"
 #include "ui/scripted_dialogs.h"
@@ -30,9 +31,7 @@ namespace {
 constexpr char kViewerCaption[] = "Velmorant Viewer - view and compare data";
 
 std::string WindowText(HWND hwnd) {
-    wchar_t text[256] = {};
-    GetWindowTextW(hwnd, text, 256);
-    return ui::WideToCp1251(text);
+    return ui::WideToCp1251(test::WindowText(hwnd));
 }
 
 // This process's top-level windows with that caption.
