@@ -366,7 +366,9 @@ TEST_F(FormTest, EnterPressesTheFocusedButton) {
         });
         EXPECT_EQ(clicks, c.clicks);
         EXPECT_EQ(mouseDowns, 0);
-        if (c.clicks) EXPECT_EQ(saw, "");
+        if (c.clicks) {
+            EXPECT_EQ(saw, "");
+        }
     }
 }
 
