@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
+#include "monitor/core/pe_exports.h"
 #include "ui/application.h"
 #include "ui/design.h"
 #include "ui/error_box.h"
@@ -69,6 +72,34 @@ private:
     DWORD old_ = 0;
 };
 
+struct HandleCloser {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+using Handle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+// Whether the file exports InitPlugin, read from its export table through a plain mapping of
+// its bytes. Loading a library to ask would run its start-up and shut-down code: a copy of a
+// system library placed in the folder then takes the common control classes with it when it
+// is unloaded again (seen under Wine), and no window of the program can be created after.
+bool ExportsInitPlugin(const std::filesystem::path& file) {
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    Handle opened(h);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(opened.get(), &size) || size.QuadPart <= 0) return false;
+    // Not SEC_IMAGE: the bytes as they lie in the file, mapped without the loader.
+    Handle mapping(CreateFileMappingW(opened.get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!mapping) return false;
+    const void* view = MapViewOfFile(mapping.get(), FILE_MAP_READ, 0, 0, 0);
+    if (!view) return false;
+    const bool exports = PeFileExports(
+        {static_cast<const unsigned char*>(view), static_cast<std::size_t>(size.QuadPart)},
+        VELMORANT_INIT_PLUGIN);
+    UnmapViewOfFile(view);
+    return exports;
+}
+
 }  // namespace
 
 const TIPluginDemoTable& PluginHostTable() {
@@ -98,6 +129,7 @@ void PluginHost::Scan(ui::Form& mainForm, ui::MenuItem& typeMenu,
 
 void PluginHost::Load(ui::Form& mainForm, ui::MenuItem& typeMenu,
                       const std::filesystem::path& file) {
+    if (!ExportsInitPlugin(file)) return;
     HMODULE module = nullptr;
     {
         QuietLoadErrors quiet;

@@ -17,8 +17,9 @@ namespace velmorant {
 // window's "Type" menu. Libraries and host objects stay until the program ends.
 class PluginHost {
 public:
-    // Loads the "*.dll" files of `folder` in the order the file search returns them. A file
-    // that does not load, or a library without InitPlugin, is skipped without a word. An
+    // Loads the "*.dll" files of `folder` that export InitPlugin, in the order the file search
+    // returns them. The export is looked up in the file, so a library without it is never
+    // loaded; such a file, or one that does not load, is skipped without a word. An
     // error while a library loads or runs InitPlugin ends the scan with the error
     // "Error " followed by the file's name.
     void Scan(ui::Form& mainForm, ui::MenuItem& typeMenu, const std::filesystem::path& folder);

@@ -16,6 +16,7 @@
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_state.h"
 #include "tests/win/program_folder.h"
+#include "tests/win/program_windows_fixture.h"
 #include "tests/win/pump.h"
 #include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
@@ -32,19 +33,8 @@ using namespace velmorant;
 namespace {
 
 // Every window of the program, created as the program entry creates them.
-class ProgramFormsTest : public ::testing::Test {
+class ProgramFormsTest : public test::ProgramWindowsFixture {
 protected:
-    void SetUp() override {
-        SetSerialApi(&line);
-        ProgramSettings = Settings{};
-    }
-    void TearDown() override {
-        ui::App().DestroyForms();
-        Forms = {};
-        SetSerialApi(nullptr);
-        ProgramSettings = Settings{};
-        RecordUnsaved = false;
-    }
     std::filesystem::path SettingsFile() { return env.SettingsFile(); }
     TForm1& Create() { return *(main = &CreateProgramForms()); }
 
@@ -67,8 +57,6 @@ protected:
     }
 
     test::ProgramFolder env{"velmorant_program_forms_test"};
-    test::ScriptedLine line;
-    ui::ScriptedDialogs dialogs;
     TForm1* main = nullptr;
 };
 

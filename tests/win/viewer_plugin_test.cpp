@@ -25,6 +25,7 @@
 
 using namespace velmorant;
 using velmorant::test::PumpFor;
+using velmorant::test::WindowsCaptioned;
 
 namespace {
 
@@ -32,23 +33,6 @@ constexpr char kViewerCaption[] = "Velmorant Viewer - view and compare data";
 
 std::string WindowText(HWND hwnd) {
     return ui::WideToCp1251(test::WindowText(hwnd));
-}
-
-// This process's top-level windows with that caption.
-std::vector<HWND> WindowsCaptioned(const std::string& caption) {
-    struct Search {
-        std::string caption;
-        std::vector<HWND> found;
-    } search{caption, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            if (WindowText(w) == s->caption) s->found.push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 std::filesystem::path OwnSettingsFile() {

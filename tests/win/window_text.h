@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "ui/text.h"
 
 namespace velmorant::test {
 
@@ -12,6 +15,23 @@ inline std::wstring WindowText(HWND hwnd) {
     text.resize(
         static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+// This thread's top-level windows with that caption (CP1251).
+inline std::vector<HWND> WindowsCaptioned(const std::string& caption) {
+    struct Search {
+        std::wstring caption;
+        std::vector<HWND> found;
+    } search{ui::Cp1251ToWide(caption), {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (WindowText(w) == s->caption) s->found.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 }  // namespace velmorant::test
