@@ -382,7 +382,6 @@ void TForm1::MemoDraw(int n) {
     const RecordedFrame& frame = Record[n];
     BuildParameterRows(frame, n, scrollBar1_.Max(), ConversionOf(ProgramSettings), UserLocale,
                        RowsVariant::Monitor, rows_);
-    CoolantTemperature = rows_.CoolantTemperature;
     if (IsWindowVisible(Handle())) {
         listView1_.Clear();
         listView2_.Clear();

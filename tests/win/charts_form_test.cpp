@@ -449,6 +449,46 @@ TEST_F(ChartsFormTest, PlaybackMovesTheMarkerThenTheWindow) {
     EXPECT_FALSE(timer.Enabled());
 }
 
+// Each value's "% - bad" mark goes with the coolant temperature of the frame it marks,
+// whichever way that frame was reached.
+TEST_F(ChartsFormTest, PercentMarkFollowsTheMarkedFramesCoolant) {
+    ProgramSettings.Param.Korr = 2;
+    ProgramSettings.Param.Temperature = 1;
+    // The engine runs at -20 %, odd frames warm (96.9 deg.C), even frames cold (20.0).
+    Frames(40, [](RecordedFrame& f, int k) {
+        f.DataBytes[3] = 30;
+        f.DataBytes[5] = k % 2 ? 236 : 135;
+        f.DataBytes[8] = 0;
+    });
+    Show({8}, 20);
+    SetZoom("10");
+    ASSERT_EQ(WindowStart().Position(), 15);
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int current;
+    };
+    const Step steps[] = {
+        {"window start on", [&] { WindowStart().SetPosition(16); }, 21},
+        {"window start back", [&] { WindowStart().SetPosition(15); }, 20},
+        {"+1", [&] { Charts().Button2Click(); }, 21},
+        {"click", [&] { Charts().Image1MouseUp(ui::MouseButton::Left, 600, 50); }, 24},
+        {"playback moves the window", [&] { main->Timer4Timer(); }, 25},
+        {"playback again", [&] { main->Timer4Timer(); }, 26},
+        {"-1", [&] { Charts().Button1Click(); }, 25},
+        {"zoom", [&] { SetZoom("20"); }, 25},
+        {"main position past the window", [&] { Position().SetPosition(39); }, 39},
+        {"picker", [&] { Charts().ComboBox1Change(); }, 39},
+        {"window start back again", [&] { WindowStart().SetPosition(17); }, 36},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        ASSERT_EQ(Position().Position(), s.current) << s.what;
+        ASSERT_EQ(Label(1), std::to_string(s.current)) << s.what;
+        EXPECT_EQ(Label(9), s.current % 2 ? "-20.00% - bad" : "-20.00%") << s.what;
+    }
+}
+
 TEST_F(ChartsFormTest, ReadingFollowsTheNewestFifty) {
     Frames(1, {});
     Show({3});
