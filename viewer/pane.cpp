@@ -85,7 +85,6 @@ Pane::Pane(ui::Form& form, const PaneTwin& twin)
     chart_->Record = record_.get();
     chart_->CurrentFrame = &frameBar_;
     chart_->Settings = [this] { return Settings(); };
-    chart_->CoolantTemperature = [this] { return MarkerCoolant(); };
 
     frameBar_.OnChange = [this] { Guarded([this] { FrameBarChange(); }); };
     windowStart_.OnChange = [this] { Guarded([this] { WindowStartChange(); }); };
@@ -121,16 +120,6 @@ ChartSettings Pane::Settings() const {
     s.Marker = static_cast<ui::Colour>(Values.marker);
     s.DecimalSeparator = Locale.DecimalSeparator;
     return s;
-}
-
-long double Pane::MarkerCoolant() const {
-    // The marker frame is the pane's current frame, or becomes it as the step ends: its own
-    // coolant temperature gates its "% - bad" mark, whichever list was drawn last.
-    const int frame = chart_->Start() + chart_->Offset();
-    if (frame < 1 || frame > kMaxFrames) return 0;
-    return BuildParameterRows((*record_)[frame], frame, FrameTotal(), ConversionOf(Values), Locale,
-                              RowsVariant::Viewer)
-        .CoolantTemperature;
 }
 
 void Pane::EnablePane(bool enabled) {

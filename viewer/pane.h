@@ -79,7 +79,6 @@ public:
 
 private:
     ChartSettings Settings() const;
-    long double MarkerCoolant() const;
     void SetUpChart();
 
     ui::Form& form_;

@@ -144,12 +144,12 @@ void Chart::ShowChartValue(int frame, int line) {
     const ChartLineControls& l = view_.Lines[static_cast<std::size_t>(line - 1)];
     if (!l.Picker || !l.Value) return;
     const ChartSettings s = CurrentSettings();
-    const int p = l.Picker->ItemIndex();
-    // The coolant temperature may take a whole parameter list to compute: only when used.
-    const long double coolant =
-        CoolantTemperature && ChartValueUsesCoolant(p, s.Units) ? CoolantTemperature() : 0;
+    const RecordedFrame& marked = (*Record)[frame];
+    // The frame's own temperature: a list drawn for another frame, or not yet drawn for
+    // this one, must not decide the mark.
     const auto text =
-        ChartValueText(p, (*Record)[frame], s.Units, coolant, s.DecimalSeparator, look_.Texts);
+        ChartValueText(l.Picker->ItemIndex(), marked, s.Units,
+                       ShownCoolantTemperature(marked, s.Units), s.DecimalSeparator, look_.Texts);
     if (text) SetLabel(l.Value, *text);
 }
 

@@ -32,7 +32,6 @@ public:
     const FrameRecord* Record = nullptr;
     ui::RangeControl* CurrentFrame = nullptr;
     std::function<ChartSettings()> Settings;
-    std::function<long double()> CoolantTemperature;
 
     // The drawing surface; nullptr once it is freed (nothing is drawn then).
     void SetBitmap(ui::Bitmap* bitmap) { view_.Bitmap = bitmap; }

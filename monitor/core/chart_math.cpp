@@ -178,10 +178,6 @@ bool PercentMark(long double p, int engineSpeed, long double coolant, char sep) 
 
 }  // namespace
 
-bool ChartValueUsesCoolant(int p, const ConversionSettings& s) {
-    return (p == 8 || p == 9) && s.Korr == 2;
-}
-
 std::optional<std::string> ChartValueText(int p, const RecordedFrame& frame,
                                           const ConversionSettings& s, long double coolant,
                                           char sep, const ChartTexts& texts) {

@@ -58,10 +58,6 @@ int ChartY(int parameter, const RecordedFrame& frame, const ConversionSettings& 
 // Degrees Celsius of a coolant sensor value, in hundredths, exactly.
 std::int64_t CoolantHundredths(int v);
 
-// Whether the value text of `parameter` reads the coolant temperature (the "% - bad" mark of
-// the target air/fuel percentages), so a caller computes it only then.
-bool ChartValueUsesCoolant(int parameter, const ConversionSettings& settings);
-
 // The value at the marker as the value label shows it; nothing when the label keeps its text
 // (no parameter, the empty item, a unit setting without a formula).
 std::optional<std::string> ChartValueText(int parameter, const RecordedFrame& frame,

@@ -167,6 +167,11 @@ long double CoolantTable(int v) {
     return (v - 243) * 9.8L + 122;
 }
 
+long double ShownCoolantTemperature(const RecordedFrame& frame, const ConversionSettings& s) {
+    const int v = CoolantSensorValue(frame.DataBytes[5], s.Temperature);
+    return ReadFixed(FormatFixed(CoolantTable(v), 3, 1, '.'), '.').value_or(0);
+}
+
 FuelFlow FuelFlowOf(std::uint8_t b1, std::uint8_t b4, std::uint8_t b8,
                     const ConversionSettings& s) {
     // A 32-bit signed product; a hand-edited setting far outside its range wraps around
@@ -204,7 +209,7 @@ void BuildParameterRows(const RecordedFrame& frame, int frameNumber, int frameTo
             const int v = CoolantSensorValue(frame.DataBytes[5], s.Temperature);
             AppendFixed(value, CoolantTable(v), 3, 1, sep);
             // The number as shown, so the charts' mark and the gauge agree with the text.
-            rows.CoolantTemperature = ReadFixed(value, sep).value_or(0);
+            rows.CoolantTemperature = ShownCoolantTemperature(frame, s);
             value += variant == RowsVariant::Viewer ? " deg.С" : " deg.C";
             continue;
         }

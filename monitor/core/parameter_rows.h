@@ -48,6 +48,8 @@ ParameterRows BuildParameterRows(const RecordedFrame& frame, int frameNumber, in
 int CoolantSensorValue(std::uint8_t b6, int temperature);
 // Degrees Celsius of a sensor value 0..255 (the segments are not continuous).
 long double CoolantTable(int v);
+// The frame's coolant temperature as its row shows it: the number of the row's text.
+long double ShownCoolantTemperature(const RecordedFrame& frame, const ConversionSettings& settings);
 
 struct FuelFlow {
     long double PerHour = 0;

@@ -47,7 +47,6 @@ TForm3::TForm3()
     : ui::Form(ChartsFormDesign(), ChartsFormComponents()), chart_(MakeView(), ChartLook{}) {
     chart_.Record = &Record;
     chart_.Settings = ProgramChartSettings;
-    chart_.CoolantTemperature = [] { return CoolantTemperature; };
 
     OnCreate = [this] { FormCreate(); };
     OnShow = [this] { FormShow(); };

@@ -382,7 +382,6 @@ void TForm1::MemoDraw(int n) {
     const RecordedFrame& frame = Record[n];
     BuildParameterRows(frame, n, scrollBar1_.Max(), ConversionOf(ProgramSettings), UserLocale,
                        RowsVariant::Monitor, rows_);
-    CoolantTemperature = rows_.CoolantTemperature;
     if (IsWindowVisible(Handle())) {
         listView1_.Clear();
         listView2_.Clear();
@@ -487,6 +486,9 @@ void TForm1::Button5Click() {
         return;
     }
     scrollBar1_.SetMax(d.Maximum);
+    // The next stored frame follows the remaining ones: during a reading the old last slot
+    // would otherwise come back into the record, the deleted frame or a copy of another.
+    FrameCount = d.Maximum + 1;
     MemoDraw(scrollBar1_.Position());
     // Before the charts: their zoom raises its error on a zoom text that is no number.
     RecordUnsaved = true;

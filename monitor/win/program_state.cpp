@@ -11,7 +11,6 @@ namespace velmorant {
 FrameRecord Record;
 Settings ProgramSettings;
 DisplayLocale UserLocale;
-long double CoolantTemperature = 0;
 
 ConversionSettings ConversionOf(const Settings& s) {
     const ParamSettings& p = s.Param;

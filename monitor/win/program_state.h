@@ -11,8 +11,6 @@ namespace velmorant {
 extern FrameRecord Record;
 extern Settings ProgramSettings;
 extern DisplayLocale UserLocale;
-// The coolant temperature of the frame shown last, read back from its text.
-extern long double CoolantTemperature;
 
 ConversionSettings ConversionOf(const Settings& settings);
 // Reads the settings file beside the program into ProgramSettings and publishes the

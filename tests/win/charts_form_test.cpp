@@ -11,6 +11,7 @@
 #include "monitor/core/chart_math.h"
 #include "monitor/core/chart_parameters.h"
 #include "monitor/core/settings_file.h"
+#include "monitor/win/car_form.h"
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_forms.h"
 #include "monitor/win/program_state.h"
@@ -449,6 +450,46 @@ TEST_F(ChartsFormTest, PlaybackMovesTheMarkerThenTheWindow) {
     EXPECT_FALSE(timer.Enabled());
 }
 
+// Each value's "% - bad" mark goes with the coolant temperature of the frame it marks,
+// whichever way that frame was reached.
+TEST_F(ChartsFormTest, PercentMarkFollowsTheMarkedFramesCoolant) {
+    ProgramSettings.Param.Korr = 2;
+    ProgramSettings.Param.Temperature = 1;
+    // The engine runs at -20 %, odd frames warm (96.9 deg.C), even frames cold (20.0).
+    Frames(40, [](RecordedFrame& f, int k) {
+        f.DataBytes[3] = 30;
+        f.DataBytes[5] = k % 2 ? 236 : 135;
+        f.DataBytes[8] = 0;
+    });
+    Show({8}, 20);
+    SetZoom("10");
+    ASSERT_EQ(WindowStart().Position(), 15);
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int current;
+    };
+    const Step steps[] = {
+        {"window start on", [&] { WindowStart().SetPosition(16); }, 21},
+        {"window start back", [&] { WindowStart().SetPosition(15); }, 20},
+        {"+1", [&] { Charts().Button2Click(); }, 21},
+        {"click", [&] { Charts().Image1MouseUp(ui::MouseButton::Left, 600, 50); }, 24},
+        {"playback moves the window", [&] { main->Timer4Timer(); }, 25},
+        {"playback again", [&] { main->Timer4Timer(); }, 26},
+        {"-1", [&] { Charts().Button1Click(); }, 25},
+        {"zoom", [&] { SetZoom("20"); }, 25},
+        {"main position past the window", [&] { Position().SetPosition(39); }, 39},
+        {"picker", [&] { Charts().ComboBox1Change(); }, 39},
+        {"window start back again", [&] { WindowStart().SetPosition(17); }, 36},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        ASSERT_EQ(Position().Position(), s.current) << s.what;
+        ASSERT_EQ(Label(1), std::to_string(s.current)) << s.what;
+        EXPECT_EQ(Label(9), s.current % 2 ? "-20.00% - bad" : "-20.00%") << s.what;
+    }
+}
+
 TEST_F(ChartsFormTest, ReadingFollowsTheNewestFifty) {
     Frames(1, {});
     Show({3});
@@ -561,6 +602,60 @@ TEST_F(ChartsFormTest, DeletingAFrameFollowsAZoomOfTheWholeRecord) {
     EXPECT_THROW(main->Button5Click(), std::runtime_error);
     EXPECT_EQ(Position().Max(), 57);
     EXPECT_TRUE(RecordUnsaved.load());
+}
+
+// "Del. frame" while reading: the frames that arrive next follow the remaining ones
+// directly, so no deleted frame comes back and none is repeated, in the saved file too.
+TEST_F(ChartsFormTest, DeletingWhileReadingLeavesNoSlotBehind) {
+    Show({3});
+    std::vector<EcuFrame> frames(8);
+    for (int k = 0; k < 8; ++k) frames[k].bytes[3] = static_cast<std::uint8_t>(k + 1);
+    std::vector<std::size_t> headers;
+    line.events = SynthesizeStream(frames, {}, &headers);
+    // Frames 1 to k are complete once the header of frame k + 1 begins.
+    auto through = [&](int k) { return k < 8 ? headers[k] + 1 : line.events.size(); };
+    line.holdAt = through(4);
+    main->Get<ui::Button>("Button1").Click();
+    ASSERT_FALSE(main->ReadingStopped());
+    // The record as the engine-speed bytes, which number the frames as they were sent.
+    auto record = [&] {
+        std::vector<int> sent;
+        for (int k = 1; k <= Position().Max(); ++k) sent.push_back(Record[k].DataBytes[3]);
+        return sent;
+    };
+    struct Step {
+        int arrived;  // the last frame sent so far
+        int deleted;  // the frame deleted then, 0 for none
+        std::vector<int> after;
+    };
+    const Step steps[] = {
+        {4, 2, {1, 3, 4}},     // a middle frame
+        {6, 5, {1, 3, 4, 5}},  // the newest
+        {8, 0, {1, 3, 4, 5, 7, 8}},
+    };
+    for (const Step& s : steps) {
+        if (s.arrived > 4) {
+            ASSERT_TRUE(line.PlayOn(through(s.arrived))) << s.arrived;
+        }
+        PumpUntil([&] {
+            return Record[Position().Max()].DataBytes[3] == s.arrived &&
+                   Label(1) == std::to_string(Position().Max());
+        });
+        if (s.deleted) {
+            Position().SetPosition(s.deleted);
+            Charts().Get<ui::Button>("Button3").Click();
+        }
+        EXPECT_EQ(record(), s.after) << s.arrived;
+    }
+    main->Get<ui::Button>("Button1").Click();
+    ASSERT_TRUE(main->ReadingStopped());
+    Forms.Form6->Memo2().SetLines({"Проверка"});
+    const auto path = env.folder / "read.vmr";
+    dialogs.fileAnswers = {ui::FileDialogAnswer{path, 1}};
+    main->SaveRecordAs();
+    Record = {};
+    ASSERT_TRUE(main->LoadRecordFile(path));
+    EXPECT_EQ(record(), steps[2].after);
 }
 
 // A file read while the window is open: the window takes the new record at once.

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,8 @@ public:
     std::atomic<int> statusReads{0};
     std::atomic<int> openHandles{0};
     std::vector<std::string> opened;
+    // The script plays up to this event (exclusive), then the line is quiet until PlayOn.
+    std::atomic<std::size_t> holdAt{SIZE_MAX};
 
     HANDLE CreateFileA(const char* name) override {
         opened.push_back(name);
@@ -62,7 +66,7 @@ public:
     BOOL SetCommTimeouts(HANDLE, COMMTIMEOUTS*) override { return TRUE; }
     BOOL WaitCommEvent(HANDLE, DWORD* mask, OVERLAPPED* ov) override {
         ++waits;
-        if (next_ < events.size()) {
+        if (next_ < std::min(events.size(), holdAt.load())) {
             current_ = events[next_++];
             *mask = EV_DSR;
             return TRUE;
@@ -105,17 +109,37 @@ public:
     // Once the script has played: completes the wait the worker has pending with one more
     // DSR change. False when no wait became pending within a second.
     bool Change(bool dsrOn) {
-        const DWORD start = GetTickCount();
-        DWORD* mask = nullptr;
-        while (!(mask = pendingMask_.exchange(nullptr)) && GetTickCount() - start < 1000) Sleep(1);
+        DWORD* mask = PendingWait();
         if (!mask) return false;
         current_ = {dsrOn, current_.counter + 1};
-        *mask = EV_DSR;
-        SetEvent(pending_);
+        Complete(mask);
+        return true;
+    }
+    // At the hold: lets the script play on up to event `to` (exclusive). False when no wait
+    // became pending within a second.
+    bool PlayOn(std::size_t to) {
+        DWORD* mask = PendingWait();
+        if (!mask) return false;
+        holdAt = to;
+        current_ = events[next_++];
+        Complete(mask);
         return true;
     }
 
 private:
+    // The worker is blocked in its wait while the caller holds the mask, so the script's
+    // state may be changed until Complete.
+    DWORD* PendingWait() {
+        const DWORD start = GetTickCount();
+        DWORD* mask = nullptr;
+        while (!(mask = pendingMask_.exchange(nullptr)) && GetTickCount() - start < 1000) Sleep(1);
+        return mask;
+    }
+    void Complete(DWORD* mask) {
+        *mask = EV_DSR;
+        SetEvent(pending_);
+    }
+
     std::size_t next_ = 0;
     DsrEvent current_{false, 0};
     std::atomic<HANDLE> pending_{nullptr};
