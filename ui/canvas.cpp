@@ -109,8 +109,20 @@ void Canvas::FillRect(const RECT& rect) {
 }
 
 void Canvas::FloodFill(int x, int y, Colour colour, FillStyle style) {
-    ExtFloodFill(dc_, x, y, ToRgb(colour),
+    // Graphic controls paint with the viewport origin moved to their corner. Windows takes
+    // the seed in logical coordinates, Wine ignores the origins and would start the fill
+    // somewhere else on the surface: fill from the device point with the origins at zero,
+    // where both agree.
+    POINT seed{x, y};
+    LPtoDP(dc_, &seed, 1);
+    POINT viewport;
+    POINT window;
+    SetViewportOrgEx(dc_, 0, 0, &viewport);
+    SetWindowOrgEx(dc_, 0, 0, &window);
+    ExtFloodFill(dc_, seed.x, seed.y, ToRgb(colour),
                  style == FillStyle::Border ? FLOODFILLBORDER : FLOODFILLSURFACE);
+    SetWindowOrgEx(dc_, window.x, window.y, nullptr);
+    SetViewportOrgEx(dc_, viewport.x, viewport.y, nullptr);
 }
 
 Colour Canvas::Pixel(int x, int y) const { return static_cast<Colour>(GetPixel(dc_, x, y)); }

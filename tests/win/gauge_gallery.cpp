@@ -1,13 +1,17 @@
 // A window with the gauges of the driving-parameters design at their sizes, ranges and
 // colours, each showing a sample value: for looking at the gauge controls, not a test.
 //   gauge_gallery.exe            shows the window until it is closed
-//   gauge_gallery.exe <ms>       closes it after that many milliseconds
+//   gauge_gallery.exe <ms>       closes it after that many milliseconds (0: never)
+//   gauge_gallery.exe <ms> <p>   the gauges with pointer p instead of the design's needle:
+//                                needle, arrow, sector or ring
 
 #include <windows.h>
 
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "gauges/kro_digit.h"
 #include "gauges/kro_led.h"
@@ -102,13 +106,23 @@ const LampSpec kLamps[] = {{"KroLED1", 16, ui::kRed},
                            {"KroLED4", 64, ui::kGrey},
                            {"KroLED3", 88, ui::kGreen}};
 
-void PlaceGauges(ui::Form& form) {
+TZeigerform PointerNamed(const wchar_t* name) {
+    const std::pair<const wchar_t*, TZeigerform> names[] = {{L"needle", TZeigerform::zfNadel},
+                                                            {L"arrow", TZeigerform::zfPfeil},
+                                                            {L"sector", TZeigerform::zfKreis},
+                                                            {L"ring", TZeigerform::zfRing}};
+    for (const auto& [n, type] : names)
+        if (std::wstring_view(n) == name) return type;
+    return TZeigerform::zfNadel;
+}
+
+void PlaceGauges(ui::Form& form, TZeigerform pointer) {
     for (const GaugeSpec& g : kGauges) {
         auto& panel = form.Get<ui::Panel>(g.panel);
         auto& t = form.Adopt(std::make_unique<TKroTacho>(form, panel, g.name));
         t.SetBounds(g.left, g.top, g.width, g.height);
         t.SetPointerColor(ui::kBlue);
-        t.SetPointerType(TZeigerform::zfNadel);
+        t.SetPointerType(pointer);
         t.SetPinColor(ui::kNavy);
         t.SetPinRadius(g.pinRadius);
         t.SetNumberOfIntervals(g.intervals);
@@ -149,9 +163,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                                          .clientHeight = 605,
                                                          .borderStyle = ui::BorderStyle::Dialog},
                                           kComponents);
-    PlaceGauges(form);
+    PlaceGauges(form, __argc > 2 ? PointerNamed(__wargv[2]) : TZeigerform::zfNadel);
     ui::Timer close(&form, "CloseTimer", 0, false);
-    if (__argc > 1) {
+    if (__argc > 1 && std::wcstol(__wargv[1], nullptr, 10) > 0) {
         close.SetInterval(static_cast<int>(std::wcstol(__wargv[1], nullptr, 10)));
         close.OnTimer = [&] { form.Close(); };
         close.SetEnabled(true);

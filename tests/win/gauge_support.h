@@ -53,6 +53,23 @@ struct Host {
         control.paints = 0;
         return n;
     }
+    // The form's client area as its own paint put it on the screen.
+    ui::Bitmap OnScreen() {
+        InvalidateRect(form.Handle(), nullptr, FALSE);
+        Flush();
+        ui::Bitmap bitmap(form.ClientWidth(), form.ClientHeight());
+        HDC dc = GetDC(form.Handle());
+        BitBlt(bitmap.Dc(), 0, 0, bitmap.Width(), bitmap.Height(), dc, 0, 0, SRCCOPY);
+        ReleaseDC(form.Handle(), dc);
+        return bitmap;
+    }
+    // The form's client area painted into a bitmap, as a print of the window does it.
+    ui::Bitmap Printed() {
+        ui::Bitmap bitmap(form.ClientWidth(), form.ClientHeight());
+        SendMessageW(form.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bitmap.Dc()),
+                     PRF_CLIENT);
+        return bitmap;
+    }
 };
 
 // The control painted alone on a bitmap of its size filled with `background` first.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <numbers>
+#include <utility>
 
 #include "tests/win/gauge_support.h"
 #include "ui/scripted_dialogs.h"
@@ -149,6 +150,46 @@ TEST(KroTachoTest, RingWithAWidePointer) {
         EXPECT_EQ(b.Pixel(130, 115), kFace);    // inside the inner arc
         EXPECT_EQ(b.Pixel(207, 89), kFace);     // the band beyond the pointer
         EXPECT_EQ(b.Pixel(30, 40), kFace);      // outside the outer arc
+    }
+}
+
+// On its form the gauge paints with the surface's origin moved to its corner; the ring is
+// filled there as on its own bitmap, on the screen and in a print of the window, with a thin
+// and a wide pen (the wide one fills from the seed in the middle of the band).
+TEST(KroTachoTest, RingFilledOnItsForm) {
+    Host<TKroTacho> host("KroTacho1");
+    TKroTacho& t = host.control;
+    Tachometer(t);
+    constexpr int kLeft = 37;
+    constexpr int kTop = 51;
+    t.SetBounds(kLeft, kTop, 313, 160);
+    t.SetPointerType(TZeigerform::zfRing);
+    t.SetPosition(4000);
+    struct Point {
+        int x, y;
+        ui::Colour colour;
+    };
+    const Point points[] = {
+        {105, 89, kPointer},  // in the band at 45 degrees
+        {82, 130, kPointer},  // in the band near the left end
+        {130, 120, kFace},    // inside the inner arc
+        {207, 89, kFace},     // the band beyond the pointer
+        {40, 60, kFace},      // outside the outer arc
+        {5, 5, kFace},
+    };
+    const std::pair<const char*, ui::Bitmap (Host<TKroTacho>::*)()> ways[] = {
+        {"on screen", &Host<TKroTacho>::OnScreen}, {"printed", &Host<TKroTacho>::Printed}};
+    for (int width : {1, 4}) {
+        t.SetPointerWidth(width);
+        for (const auto& [way, read] : ways) {
+            const ui::Bitmap b = (host.*read)();
+            for (const Point& p : points) {
+                SCOPED_TRACE(testing::Message()
+                             << way << ", pen " << width << ": " << p.x << "," << p.y);
+                EXPECT_EQ(b.Pixel(kLeft + p.x, kTop + p.y), p.colour);
+            }
+            EXPECT_EQ(b.Pixel(kLeft - 2, kTop - 2), ui::ToRgb(host.form.GetColour())) << way;
+        }
     }
 }
 

@@ -85,6 +85,29 @@ TEST_F(ProgramFormsTest, EveryWindowInItsOrderAndTheSettingsWindowLast) {
         EXPECT_FALSE(IsWindowVisible(form->Handle())) << "window " << n;
 }
 
+// Characters of the program's own texts ("1.А  Injection time:", "№1", "deg.С") have glyphs
+// in the fonts of the controls that show them, the default face among them, whatever the
+// system's code page: a face without them draws black bars.
+TEST_F(ProgramFormsTest, ControlFontsHoldTheCyrillicLetters) {
+    Create();
+    const std::pair<ui::Form*, const char*> controls[] = {
+        {main, "ListView1"}, {main, "Button2"}, {Forms.Form3, "ComboBox1"}};
+    for (const auto& [form, name] : controls) {
+        SCOPED_TRACE(name);
+        HWND control = dynamic_cast<ui::WinControl&>(*form->FindComponent(name)).Handle();
+        auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr);
+        HDC dc = GetDC(control);
+        HGDIOBJ old = SelectObject(dc, font);
+        const std::wstring text = L"А№С";
+        WORD glyphs[3] = {};
+        ASSERT_EQ(GetGlyphIndicesW(dc, text.c_str(), 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS), 3u);
+        for (int i = 0; i < 3; ++i) EXPECT_NE(glyphs[i], 0xFFFF) << "character " << i;
+        SelectObject(dc, old);
+        ReleaseDC(control, dc);
+    }
+}
+
 // Without a settings file every window goes to the top left of the screen, the
 // driving-parameters window with the large display; the car window shows the defaults.
 TEST_F(ProgramFormsTest, WithoutAFileEveryWindowIsAtTheTopLeft) {

@@ -84,6 +84,45 @@ TEST(CanvasTest, ShapesFillWithTheBrushAndOutlineWithThePen) {
     EXPECT_EQ(bitmap.Pixel(3, 3), ui::kFuchsia);
 }
 
+// A flood fill starts at the logical point whatever the origins, as graphic controls paint
+// with the viewport origin moved to their corner; the origins are left as they were.
+TEST(CanvasTest, FloodFillFollowsTheOrigins) {
+    struct Case {
+        POINT viewport, window;
+    };
+    const Case cases[] = {
+        {{0, 0}, {0, 0}}, {{13, 7}, {0, 0}}, {{0, 0}, {-9, -4}}, {{20, 9}, {5, 2}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.viewport.x << "," << c.viewport.y << " " << c.window.x
+                                        << "," << c.window.y);
+        ui::Bitmap bitmap(60, 40);
+        Fill(bitmap, ui::kBlack);
+        const int dx = c.viewport.x - c.window.x;
+        const int dy = c.viewport.y - c.window.y;
+        SetViewportOrgEx(bitmap.Dc(), c.viewport.x, c.viewport.y, nullptr);
+        SetWindowOrgEx(bitmap.Dc(), c.window.x, c.window.y, nullptr);
+        ui::Canvas& canvas = bitmap.GetCanvas();
+        canvas.SetPenColour(ui::kRed);
+        canvas.SetBrushStyle(ui::BrushStyle::Clear);
+        canvas.Rectangle(2, 2, 20, 20);
+        canvas.SetBrushStyle(ui::BrushStyle::Solid);
+        canvas.SetBrushColour(ui::kYellow);
+        canvas.FloodFill(10, 10, ui::kRed, ui::FillStyle::Border);
+        EXPECT_EQ(bitmap.Pixel(dx + 10, dy + 10), ui::kYellow);  // inside the square
+        EXPECT_EQ(bitmap.Pixel(dx + 3, dy + 18), ui::kYellow);
+        EXPECT_EQ(bitmap.Pixel(dx + 21, dy + 10), ui::kBlack);  // outside it
+        EXPECT_EQ(bitmap.Pixel(dx + 10, dy + 21), ui::kBlack);
+        POINT viewport;
+        POINT window;
+        GetViewportOrgEx(bitmap.Dc(), &viewport);
+        GetWindowOrgEx(bitmap.Dc(), &window);
+        EXPECT_EQ(viewport.x, c.viewport.x);
+        EXPECT_EQ(viewport.y, c.viewport.y);
+        EXPECT_EQ(window.x, c.window.x);
+        EXPECT_EQ(window.y, c.window.y);
+    }
+}
+
 // Text cells follow the brush as lines do; alignment moves the text about its point.
 TEST(CanvasTest, TextIsOpaqueWithASolidBrushAndAligned) {
     ui::Bitmap bitmap(100, 20);
