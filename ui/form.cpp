@@ -241,6 +241,10 @@ void Form::BecomeActiveForm() {
     if (OnActivate) OnActivate();
 }
 
+void Form::BringToFrontLater() {
+    PostMessageW(Handle(), FormToFrontMessage(), 0, 0);
+}
+
 bool Form::Active() const { return GetActiveWindow() == Handle(); }
 
 void Form::SetFocus() {
@@ -364,6 +368,10 @@ bool Form::PreviewKey(MSG& msg) {
 
 LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == KeyPreviewMessage()) return PreviewKey(*reinterpret_cast<MSG*>(lParam)) ? 1 : 0;
+    if (msg == FormToFrontMessage()) {
+        if (Visible()) Show();
+        return 0;
+    }
     if (msg == FormActivatedMessage()) {
         if (activeForm_ && reinterpret_cast<HWND>(wParam) != Handle()) {
             activeForm_ = false;

@@ -82,6 +82,11 @@ public:
     std::string Caption() const override { return caption_; }
     void SetCaption(std::string_view caption) override;
 
+    // Brings the visible form to the front, activated, once the message under way is handled.
+    // A deactivation handler runs inside the activation of another form, which would still
+    // count as the active form after an activation at once.
+    void BringToFrontLater();
+
     // Activates the form; its last focused control takes the focus again.
     void SetFocus() override;
     bool Active() const;

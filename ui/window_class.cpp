@@ -64,6 +64,11 @@ UINT FormActivatedMessage() {
     return msg;
 }
 
+UINT FormToFrontMessage() {
+    static const UINT msg = RegisterWindowMessageW(L"UiFormToFront");
+    return msg;
+}
+
 bool IsFormWindow(HWND hwnd) {
     if (!hwnd) return false;
     DWORD pid = 0;

@@ -21,6 +21,9 @@ UINT KeyPreviewMessage();
 // (wParam: its window), so that the one that was active before runs its deactivation.
 UINT FormActivatedMessage();
 
+// Posted by a form to itself to come to the front once the message under way is handled.
+UINT FormToFrontMessage();
+
 // Whether the window is a form of this layer (in this module or another that links it).
 bool IsFormWindow(HWND hwnd);
 

@@ -21,6 +21,11 @@ void HideForDisplay(ui::Form* otherDisplay) {
     if (otherDisplay && otherDisplay->Visible()) otherDisplay->Hide();
 }
 
+void TakePlaceOf(ui::Form& shown, const ui::Form* otherDisplay) {
+    // The other window's place suits its own size; this one may be larger.
+    if (otherDisplay) PlaceWindow(shown, otherDisplay->Left(), otherDisplay->Top());
+}
+
 void DrawCurrentFrameOnShow() {
     TForm1* main = MainWindow();
     if (!main) return;

@@ -12,6 +12,9 @@ namespace velmorant {
 // delayed step is to reopen them, and hides the other display window.
 void HideForDisplay(ui::Form* otherDisplay);
 
+// Puts the window being shown in the other display window's place: the two share one.
+void TakePlaceOf(ui::Form& shown, const ui::Form* otherDisplay);
+
 // Draws the current frame into the window being shown. The main window's change handler
 // draws nothing during a reading; the window then gets the newest frame here, so that it
 // never shows a frame of a record that Read has cleared.

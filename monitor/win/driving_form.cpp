@@ -131,10 +131,7 @@ void TForm10::FormShow() {
     TForm1* main = MainWindow();
     DrawCurrentFrameOnShow();
     if (main) button6_.SetCaption(main->Get<ui::Button>("Button6").Caption());
-    if (Forms.Form7) {
-        SetLeft(Forms.Form7->Left());
-        SetTop(Forms.Form7->Top());
-    }
+    TakePlaceOf(*this, Forms.Form7);
 }
 
 bool TForm10::GiveBackPlace() {

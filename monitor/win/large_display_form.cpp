@@ -85,10 +85,7 @@ void TForm7::FitFlagCaptions() {
 void TForm7::FormShow() {
     HideForDisplay(Forms.Form10);
     DrawCurrentFrameOnShow();
-    if (Forms.Form10) {
-        SetLeft(Forms.Form10->Left());
-        SetTop(Forms.Form10->Top());
-    }
+    TakePlaceOf(*this, Forms.Form10);
 }
 
 void TForm7::FormClose() {

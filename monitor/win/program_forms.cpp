@@ -1,5 +1,6 @@
 #include "monitor/win/program_forms.h"
 
+#include "monitor/core/window_place.h"
 #include "monitor/win/about_form.h"
 #include "monitor/win/driving_form.h"
 #include "monitor/win/help_form.h"
@@ -62,17 +63,17 @@ std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main) {
     return created;
 }
 
-namespace {
-
-// A place on no screen (settings from a second monitor, or edited by hand) would leave the
-// window out of reach; one on a screen is taken as it stands.
 void PlaceWindow(ui::Form& form, int left, int top) {
-    const POINT place = ui::ReachablePlace(left, top, form.Width(), form.Height());
-    form.SetLeft(place.x);
-    form.SetTop(place.y);
+    // Settings written with another monitor attached, or edited by hand, name places that
+    // would leave the window out of sight; places on a screen are taken as they stand.
+    std::vector<ScreenRect> areas;
+    for (const RECT& r : ui::MonitorWorkAreas())
+        areas.push_back({r.left, r.top, r.right, r.bottom});
+    const ScreenRect place =
+        PlaceOnWorkArea({left, top, left + form.Width(), top + form.Height()}, areas);
+    form.SetLeft(place.Left);
+    form.SetTop(place.Top);
 }
-
-}  // namespace
 
 void PlaceWindows(ui::Form& main, const Settings& settings) {
     for (const auto& [n, form] : NumberedWindows(main))

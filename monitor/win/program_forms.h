@@ -39,9 +39,12 @@ TForm1& CreateProgramForms();
 // windows not created are left out.
 std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main);
 
-// Moves each numbered window to its stored place (left, then top), then the
-// driving-parameters window to the large display's place: it has no keys of its own. A place
-// that leaves a window's title bar on no monitor's work area is moved just enough onto one.
+// Moves the window to (left, top), or, when it would not lie wholly on a monitor's work area
+// there, wholly onto the nearest one (PlaceOnWorkArea).
+void PlaceWindow(ui::Form& form, int left, int top);
+
+// Moves each numbered window to its stored place, then the driving-parameters window to the
+// large display's place: it has no keys of its own. Each through PlaceWindow.
 void PlaceWindows(ui::Form& main, const Settings& settings);
 
 }  // namespace velmorant

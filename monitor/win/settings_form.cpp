@@ -179,6 +179,9 @@ void TForm9::FormClose(ui::CloseAction& action) {
         if (OnSettingsChanged) OnSettingsChanged();
     } else {
         action = ui::CloseAction::None;
+        // Closed by losing the activation, it would stay open behind the window clicked,
+        // out of sight; it comes back once the boxes are answered, so the entry can be mended.
+        BringToFrontLater();
     }
 
     // A file that cannot be written is reported; the window still closes, or it could never

@@ -136,33 +136,63 @@ TEST_F(ProgramFormsTest, StoredPlacesAreTakenAtCreationAndAtEveryReading) {
     Forms.Form9->Hide();
 }
 
-// A stored place that leaves a window's title bar off every screen is moved just enough for
-// the title bar to be on the work area; places on a screen, partly off it included, stay.
-TEST_F(ProgramFormsTest, PlacesOffEveryScreenAreMovedJustEnoughToBeReached) {
-    Create();
+RECT PrimaryWorkArea() {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(main->Handle(), MONITOR_DEFAULTTOPRIMARY), &info));
-    const RECT work = info.rcWork;
-    const int title = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME);
+    GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+    return info.rcWork;
+}
+
+bool WhollyOn(const RECT& work, const RECT& r) {
+    return r.left >= work.left && r.top >= work.top && r.right <= work.right &&
+           r.bottom <= work.bottom;
+}
+
+// A stored place where a window would not lie wholly on the work area moves it the least it
+// takes to lie wholly on it; places wholly on it stay. The driving-parameters window takes the
+// large display's place, moved in turn where its own size does not fit there.
+TEST_F(ProgramFormsTest, PlacesNotWhollyOnTheScreenAreMovedWhollyOntoIt) {
+    Create();
+    const RECT work = PrimaryWorkArea();
     struct Case {
         const char* what;
         POINT stored;
-        // The place expected, from the window's width; nullptr: the stored one.
-        POINT (*expected)(const RECT& work, int width, int title);
+        // The place expected, from the window's size; nullptr: the stored one.
+        POINT (*expected)(const RECT& work, int width, int height);
     };
     const Case cases[] = {
         {"on the screen", {work.left + 20, work.top + 13}, nullptr},
-        {"partly off the left", {work.left - 200, work.top + 50}, nullptr},
+        {"at the top left", {work.left, work.top}, nullptr},
+        {"partly off the left",
+         {work.left - 200, work.top + 50},
+         [](const RECT& w, int, int) {
+             return POINT{w.left, w.top + 50};
+         }},
+        {"partly off the top",
+         {work.left + 10, work.top - 5},
+         [](const RECT& w, int, int) {
+             return POINT{w.left + 10, w.top};
+         }},
         {"far above and left",
          {-5000, -5000},
-         [](const RECT& w, int width, int) { return POINT{w.left - width + 100, w.top}; }},
+         [](const RECT& w, int, int) {
+             return POINT{w.left, w.top};
+         }},
         {"far right",
          {20000, work.top + 40},
-         [](const RECT& w, int, int) { return POINT{w.right - 100, w.top + 40}; }},
+         [](const RECT& w, int width, int) {
+             return POINT{w.right - width, w.top + 40};
+         }},
         {"below the screen",
          {work.left + 30, 20000},
-         [](const RECT& w, int, int t) { return POINT{w.left + 30, w.bottom - t}; }},
+         [](const RECT& w, int, int height) {
+             return POINT{w.left + 30, w.bottom - height};
+         }},
+        {"far off at (5000, 5000)",
+         {5000, 5000},
+         [](const RECT& w, int width, int height) {
+             return POINT{w.right - width, w.bottom - height};
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -170,10 +200,55 @@ TEST_F(ProgramFormsTest, PlacesOffEveryScreenAreMovedJustEnoughToBeReached) {
         for (int n : kFormPosWindows) stored.FormPos[n] = {c.stored.x, c.stored.y};
         PlaceWindows(*main, stored);
         for (const auto& [n, form] : NumberedWindows(*main)) {
-            const POINT want = c.expected ? c.expected(work, form->Width(), title) : c.stored;
+            const POINT want =
+                c.expected ? c.expected(work, form->Width(), form->Height()) : c.stored;
             EXPECT_EQ(form->Left(), want.x) << "window " << n;
             EXPECT_EQ(form->Top(), want.y) << "window " << n;
         }
+        const RECT large = Forms.Form7->Bounds();
+        const RECT driving = Forms.Form10->Bounds();
+        EXPECT_TRUE(WhollyOn(work, driving));
+        const RECT drivingAtLarge = {large.left, large.top, large.left + Forms.Form10->Width(),
+                                     large.top + Forms.Form10->Height()};
+        if (WhollyOn(work, drivingAtLarge)) {
+            EXPECT_EQ(driving.left, large.left);
+            EXPECT_EQ(driving.top, large.top);
+        }
+    }
+}
+
+// Places far off every screen in the settings file end wholly on the work area, at the start
+// and as each window is shown: the two display windows take each other's place on showing,
+// the settings window reads the file again.
+TEST_F(ProgramFormsTest, PlacesFarOffInTheFileEndWhollyOnTheScreen) {
+    Settings stored;
+    for (int n : kFormPosWindows) stored.FormPos[n] = {5000, 5000};
+    WriteSettings(SettingsFile(), stored, false);
+    Create();
+    const RECT work = PrimaryWorkArea();
+    EXPECT_EQ(main->Left(), work.right - main->Width());
+    EXPECT_EQ(main->Top(), work.bottom - main->Height());
+    struct Step {
+        const char* what;
+        ui::Form* shown;
+    };
+    const Step steps[] = {
+        {"at the start", nullptr},
+        {"driving shown", Forms.Form10},
+        {"large display shown", Forms.Form7},
+        {"driving again", Forms.Form10},
+        {"settings shown", Forms.Form9},
+        {"charts shown", Forms.Form3},
+        {"help shown", Forms.Form4},
+        {"car description shown", Forms.Form6},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.shown) step.shown->Show();
+        for (const auto& [n, form] : NumberedWindows(*main))
+            EXPECT_TRUE(WhollyOn(work, form->Bounds())) << "window " << n;
+        EXPECT_TRUE(WhollyOn(work, Forms.Form10->Bounds())) << "window 10";
+        if (step.shown) step.shown->Hide();
     }
 }
 

@@ -14,13 +14,17 @@
 #include "monitor/win/settings_form.h"
 #include "tests/win/activation_support.h"
 #include "tests/win/program_folder.h"
+#include "tests/win/window_text.h"
 #include "ui/application.h"
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/scripted_dialogs.h"
+#include "ui/text.h"
 
 using namespace velmorant;
 using velmorant::test::PumpFor;
+using velmorant::test::StillForeground;
+using velmorant::test::Undisturbed;
 
 namespace {
 
@@ -349,6 +353,60 @@ TEST_F(SettingsFormTest, EscAndDeactivationClose) {
     EXPECT_FALSE(form->Visible());
     EXPECT_EQ(changes, 2);
     EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+// Losing the activation to another window closes the window; an invalid entry keeps it
+// open, and once its box is answered it is in front again, active, with the corrected text.
+TEST_F(SettingsFormTest, AnInvalidEntryOnLosingTheActivationBringsTheWindowBack) {
+    const ui::FormDesign otherDesign{.name = "MainStandIn", .caption = "Main", .left = 300,
+                                     .clientWidth = 200, .clientHeight = 100};
+    ui::Form other(otherDesign, {});
+    other.Create();
+    struct Case {
+        int edit;
+        const char* typed;
+        const char* shown;
+        const char* message;
+    };
+    const Case cases[] = {
+        {2, "0", "0", "Неверное количество форсунок"},
+        {1, "abc", "55", "Неверная производительность форсунок"},
+        {3, "x", "2", "Неверная частота работы форсунок"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Undisturbed([&] {
+            ui::ScriptedDialogs dialogs;
+            other.Show();
+            form->Show();
+            PumpFor(50);
+            if (!StillForeground() || !form->Active()) return false;
+            Edit(c.edit).SetText(c.typed);
+            other.SetFocus();  // the user clicks the other window
+            PumpFor(100);
+            if (!StillForeground()) return false;
+            EXPECT_EQ(dialogs.boxes.size(), 1u);
+            if (!dialogs.boxes.empty()) EXPECT_EQ(dialogs.boxes[0].text, c.message);
+            EXPECT_TRUE(form->Visible());
+            EXPECT_TRUE(form->Active());
+            EXPECT_FALSE(other.Active());
+            EXPECT_EQ(GetForegroundWindow(), form->Handle());
+            EXPECT_EQ(Edit(c.edit).Text(), c.shown);
+            EXPECT_EQ(test::WindowText(Edit(c.edit).Handle()), ui::Cp1251ToWide(c.shown));
+
+            // Mended, the next loss of the activation closes it.
+            Edit(c.edit).SetText("1");
+            other.SetFocus();
+            PumpFor(100);
+            if (!StillForeground()) return false;
+            EXPECT_FALSE(form->Visible());
+            EXPECT_TRUE(other.Active());
+            EXPECT_EQ(dialogs.boxes.size(), 1u);
+            return true;
+        });
+        other.Hide();
+        form->Hide();
+    }
 }
 
 }  // namespace
