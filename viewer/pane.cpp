@@ -189,12 +189,12 @@ void Pane::FormRefresh(int start) {
     chart_->FormRefresh(start);
 }
 
-void Pane::LoadRecordFile(const std::filesystem::path& path) {
+bool Pane::LoadRecordFile(const std::filesystem::path& path) {
     SwitchList();
     EnablePane(true);
     std::error_code error;
     // A file gone since it was chosen: the pane keeps its frames.
-    if (!std::filesystem::is_regular_file(path, error)) return;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     RecordFileResult read = ReadRecordFile(path, Locale.Time);
     switch (read.Status) {
         case ReadStatus::Ok: {
@@ -216,6 +216,7 @@ void Pane::LoadRecordFile(const std::filesystem::path& path) {
     }
     SetUpChart();
     panel_.Show();
+    return read.Status == ReadStatus::Ok;
 }
 
 void Pane::SetUpChart() {

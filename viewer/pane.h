@@ -58,9 +58,9 @@ public:
     // The rows of frame n; filled into the list only while the list is visible.
     void MemoDraw(int n);
 
-    // Reads a recorded data file into the pane and sets its list and chart up. A file that
-    // cannot be read leaves the pane's frames as they were.
-    void LoadRecordFile(const std::filesystem::path& path);
+    // Reads a recorded data file into the pane and sets its list and chart up; true when the
+    // file was read. A file that cannot be read leaves the pane's frames as they were.
+    bool LoadRecordFile(const std::filesystem::path& path);
 
     // The pickers' items are the list's row captions 1 to 22, then the empty choice.
     void FillChartSelectors();

@@ -11,6 +11,7 @@
 #include "monitor/core/record_file_reader.h"
 #include "monitor/core/record_file_text.h"
 #include "monitor/core/record_file_writer.h"
+#include "monitor/core/save_target.h"
 #include "monitor/core/text_export.h"
 #include "monitor/core/settings_file.h"
 #include "monitor/win/large_display_form.h"
@@ -667,9 +668,9 @@ void TForm1::SaveRecordAs() {
         bookmarks[b] = Get<ui::Button>(Numbered("BitBtn", b + 1)).Caption();
     sections.Bookmarks = bookmarks;
 
-    const bool exportText = save.FilterIndex() == 2;
-    std::filesystem::path path = *chosen;
-    path.replace_extension(exportText ? ".csv" : ".vmr");
+    const SaveTarget target = ChooseSaveTarget(*chosen, save.FilterIndex());
+    const bool exportText = target.Format == SaveFormat::TextExport;
+    const std::filesystem::path& path = target.Path;
     save.SetDefaultExt(exportText ? "csv" : "vmr");
     const auto frames = FramesOf(Record, scrollBar1_.Max());
     const WriteOutcome out = exportText ? WriteTextExport(path, frames, sections, UserLocale.Time)
@@ -683,6 +684,8 @@ void TForm1::SaveRecordAs() {
     RecordUnsaved = false;
     statusBar1_.SetPanelText(0, FileNameText(path));
     open.SetFileName(path);
+    // The dialog opens next time on the type of the name it offers.
+    save.SetFilterIndex(FilterOf(target.Format));
 }
 
 }  // namespace velmorant

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -157,5 +158,71 @@ TEST_F(MainFormFilesTest, SaveAsOffersTheCurrentFileName) {
         ASSERT_EQ(dialogs.fileRequests.size(), 1u);
         EXPECT_TRUE(dialogs.fileRequests[0].save);
         EXPECT_EQ(dialogs.fileRequests[0].fileName, c.offered);
+    }
+}
+
+// A typed ".vmr" or ".csv" chooses what is written, whichever type the dialog shows (after an
+// export it opens on "Excel"); only another or no extension takes the chosen type's. The
+// next Save As offers the written name with its type, and a saved record file reopens.
+TEST_F(MainFormFilesTest, TypedExtensionChoosesTheFormatWhateverTypeIsChosen) {
+    constexpr int kRecord = 1, kExport = 2;
+    struct Save {
+        const char* typed;
+        int type;  // the type chosen in the dialog
+        const char* written;
+        int format;
+    };
+    struct Case {
+        const char* how;
+        std::vector<Save> saves;
+    };
+    const Case cases[] = {
+        {"export, then save as .vmr",
+         {{"saved.csv", kExport, "saved.csv", kExport},
+          {"saved2.vmr", kExport, "saved2.vmr", kRecord}}},
+        {"save, then export to .csv",
+         {{"saved.vmr", kRecord, "saved.vmr", kRecord},
+          {"saved2.csv", kRecord, "saved2.csv", kExport}}},
+        {"extensions in capitals",
+         {{"SAVED.VMR", kExport, "SAVED.VMR", kRecord},
+          {"Saved2.Csv", kRecord, "Saved2.Csv", kExport}}},
+        {"no extension",
+         {{"plain", kExport, "plain.csv", kExport}, {"plain", kRecord, "plain.vmr", kRecord}}},
+        {"another extension",
+         {{"saved.txt", kExport, "saved.csv", kExport},
+          {"saved.csv.bak", kRecord, "saved.csv.vmr", kRecord}}},
+    };
+    auto& saveAs = Get<ui::MenuItem>("N3");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        std::filesystem::remove_all(folder);
+        ASSERT_TRUE(form->LoadRecordFile(Recording("source.vmr", 3)));
+        for (const Save& s : c.saves) {
+            SCOPED_TRACE(s.typed);
+            const auto written = File(s.written);
+            RecordUnsaved = true;
+            dialogs.fileAnswers = {ui::FileDialogAnswer{File(s.typed), s.type}};
+            saveAs.Click();
+            ASSERT_TRUE(std::filesystem::exists(written));
+            if (std::string(s.typed) != s.written) {
+                EXPECT_FALSE(std::filesystem::exists(File(s.typed)));
+            }
+            EXPECT_FALSE(RecordUnsaved.load());
+            EXPECT_EQ(Status(), std::string("Data to: ") + s.written);
+            std::string first;
+            std::getline(std::ifstream(written, std::ios::binary), first);
+            EXPECT_EQ(first, s.format == kRecord ? "File for Velmorant 1.0.0.3\r"
+                                                 : "Record from Velmorant;;;;;;3 frames\r");
+
+            dialogs.fileRequests.clear();
+            saveAs.Click();
+            ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+            EXPECT_EQ(dialogs.fileRequests[0].fileName, written);
+            EXPECT_EQ(dialogs.fileRequests[0].filterIndex, s.format);
+            if (s.format == kRecord) {
+                ASSERT_TRUE(form->LoadRecordFile(written));
+                EXPECT_EQ(Get<ui::ScrollBar>("ScrollBar1").Max(), 3);
+            }
+        }
     }
 }

@@ -203,6 +203,8 @@ TEST_F(ViewerPaneTest, FilesThatFailKeepThePaneAsItWas) {
     const Case cases[] = {
         {"File for Velmorant 1.0.0.3\r\n2001\r\n", "Unknown file format", ""},
         {"File for Velmorant 1.0.0.3\r\n0\r\n", "Unknown file format", ""},
+        {"File for Velmorant 1.0.0.3\r\n-4\r\n", "Unknown file format", ""},
+        {"File for Someone 1.0\r\n5\r\n", "Unknown file format", ""},
         {"File for Velmorant 1.0.0.2\r\nabc\r\n", "good.vmr",
          "'abc' is not a valid integer value."},
         {"File for Velmorant 1.0.0.3\r\n12\r\n", "good.vmr", "Unable to read " + bad + ".", true},
@@ -226,6 +228,8 @@ TEST_F(ViewerPaneTest, FilesThatFailKeepThePaneAsItWas) {
         EXPECT_EQ(pane.FrameTotal(), 10);
         for (int k = 1; k <= kMaxFrames; ++k)
             ASSERT_EQ(pane.PaneRecord()[k].DataBytes, before[k].DataBytes) << k;
+        // The file the pane shows stays the one it remembers.
+        EXPECT_EQ(form->PathA().filename(), "good.vmr");
     }
 }
 
