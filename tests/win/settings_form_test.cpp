@@ -386,7 +386,9 @@ TEST_F(SettingsFormTest, AnInvalidEntryOnLosingTheActivationBringsTheWindowBack)
             PumpFor(100);
             if (!StillForeground()) return false;
             EXPECT_EQ(dialogs.boxes.size(), 1u);
-            if (!dialogs.boxes.empty()) EXPECT_EQ(dialogs.boxes[0].text, c.message);
+            if (!dialogs.boxes.empty()) {
+                EXPECT_EQ(dialogs.boxes[0].text, c.message);
+            }
             EXPECT_TRUE(form->Visible());
             EXPECT_TRUE(form->Active());
             EXPECT_FALSE(other.Active());
