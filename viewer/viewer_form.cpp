@@ -130,19 +130,11 @@ void TForm1::ChooseFile(Pane& pane) {
     if (!std::filesystem::is_regular_file(*chosen, error)) return;
     // The full path: the current folder may change before the file is read again.
     std::filesystem::path full = std::filesystem::absolute(*chosen, error);
-    // A read that fails, refused or broken off, leaves the pane showing its earlier file;
-    // that file, not the one that failed, is the one the pane remembers.
-    std::filesystem::path previous = pane.RememberedPath();
-    pane.SetRememberedPath(error ? *chosen : full);
+    std::filesystem::path path = error ? *chosen : full;
     panel1_.Show();
-    bool read = false;
-    try {
-        read = pane.LoadRecordFile(pane.RememberedPath());
-    } catch (...) {
-        pane.SetRememberedPath(std::move(previous));
-        throw;
-    }
-    if (!read) pane.SetRememberedPath(std::move(previous));
+    // Only a file read is remembered: a read that fails, refused or broken off, leaves the
+    // pane showing its earlier file, and that is the one to read again on showing.
+    if (pane.LoadRecordFile(path)) pane.SetRememberedPath(std::move(path));
 }
 
 void TForm1::N2Click() {

@@ -165,8 +165,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                           kComponents);
     PlaceGauges(form, __argc > 2 ? PointerNamed(__wargv[2]) : TZeigerform::zfNadel);
     ui::Timer close(&form, "CloseTimer", 0, false);
-    if (__argc > 1 && std::wcstol(__wargv[1], nullptr, 10) > 0) {
-        close.SetInterval(static_cast<int>(std::wcstol(__wargv[1], nullptr, 10)));
+    const long ms = __argc > 1 ? std::wcstol(__wargv[1], nullptr, 10) : 0;
+    if (ms > 0) {
+        close.SetInterval(static_cast<int>(ms));
         close.OnTimer = [&] { form.Close(); };
         close.SetEnabled(true);
     }
