@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "monitor/core/frame_cutter.h"
+
 namespace velmorant {
 
 namespace {
@@ -9,6 +11,22 @@ namespace {
 constexpr int kListSlots = 330;
 constexpr std::int64_t kBodyBitTimes = kHeaderCells + kCharacters * kCharCells;  // 147
 constexpr std::int64_t kIdleBitTimes = 16;
+// A frame spans kFrameBitTimes from the start of its gap: no period inside it is longer.
+constexpr std::int64_t kLongestPeriod = kFrameBitTimes;
+// The closing period also holds the idle line after the frame, which may last while the
+// engine is off; a day of it is more than a session at the car.
+constexpr std::int64_t kLongestClosingPeriod = 86'400'000 * 10 / 82;
+
+// The list crosses a thread boundary as raw bytes: durations no line produces (negative,
+// or near the 64-bit limit) would overflow the sums or run the cell loops for hours.
+bool DurationsFit(std::span<const TEdgeRecord> list) {
+    for (std::size_t r = 0; r < list.size(); ++r) {
+        const std::int64_t d = list[r].Duration;
+        const std::int64_t longest = r + 1 == list.size() ? kLongestClosingPeriod : kLongestPeriod;
+        if (d < 0 || d > longest) return false;
+    }
+    return true;
+}
 
 // The closing period holds the last character's trailing 1 bits and the idle gap. The frame
 // body is 147 bit times, so what it needs of the closing period is 147 minus what came
@@ -69,6 +87,7 @@ DecodeResult DecodeEdgeList(const TEdgeRecord* records, std::size_t sizeBytes,
     const std::size_t n = sizeBytes / sizeof(TEdgeRecord);
     std::copy_n(records, n, copy.begin());
     const std::span<TEdgeRecord> list(copy.data(), n);
+    if (!DurationsFit(list)) return DecodeResult::Bad;
     TrimClosingPeriod(list);
 
     // Header: the records up to the one at which the sum reaches 15 must make exactly 15.

@@ -29,7 +29,7 @@ using FrameBitBuffer = std::array<std::uint8_t, kFrameBitCount>;
 
 enum class DecodeResult {
     Ignored,  // list too large: not decoded, nothing shown
-    Bad,      // a sum or a start or stop cell failed
+    Bad,      // a duration no frame holds, or a sum or a start or stop cell failed
     Good,     // FrameBits holds the frame's 12 characters and identifier
 };
 

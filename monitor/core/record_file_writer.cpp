@@ -35,11 +35,12 @@ void WriteComment(LineWriter& w, const std::optional<std::vector<std::string>>& 
 
 }  // namespace
 
-std::string FormatRecordFile(std::span<const RecordedFrame> frames, const RecordFileSections& sections,
-                             const TimeLocale& locale) {
+std::string FormatRecordFile(std::span<const RecordedFrame> frames,
+                             const RecordFileSections& sections, const TimeLocale& locale) {
     LineWriter w;
     w.Line(kRecordFileMagic);
     w.Number(static_cast<long long>(frames.size()));
+    const TimeLocale timeLocale = FileTimeLocale(locale);
     std::uint8_t previousBit12 = 0;
     for (const RecordedFrame& f : frames) {
         for (std::uint8_t b : f.DataBytes) w.Number(b);
@@ -50,7 +51,7 @@ std::string FormatRecordFile(std::span<const RecordedFrame> frames, const Record
         for (std::uint8_t bit : f.Byte11Bits) w.Bit(bit);
         for (std::uint8_t bit : f.Byte12Bits) w.Bit(bit);
         w.Bit(f.Something);
-        w.Line(FormatTimeOfDay(f.StoredAt, locale));
+        w.Line(FormatTimeOfDay(f.StoredAt, timeLocale));
         previousBit12 = f.IdentBits[11];
     }
     for (std::size_t r = 0; r < static_cast<std::size_t>(kReferenceRows); ++r)
@@ -64,7 +65,8 @@ std::string FormatRecordFile(std::span<const RecordedFrame> frames, const Record
     return w.Take();
 }
 
-WriteOutcome WriteRecordFile(const std::filesystem::path& path, std::span<const RecordedFrame> frames,
+WriteOutcome WriteRecordFile(const std::filesystem::path& path,
+                             std::span<const RecordedFrame> frames,
                              const RecordFileSections& sections, const TimeLocale& locale) {
     return WriteFileAtomically(path, FormatRecordFile(frames, sections, locale));
 }

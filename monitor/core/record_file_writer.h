@@ -12,12 +12,14 @@
 namespace velmorant {
 
 // The bytes of a recorded data file of version 1.0.0.3 for frames 1..N (N = frames.size()),
-// times of day in the locale's long time format.
-std::string FormatRecordFile(std::span<const RecordedFrame> frames, const RecordFileSections& sections,
-                             const TimeLocale& locale);
+// times of day in the locale's long time format where every reader reads it back
+// (FileTimeLocale).
+std::string FormatRecordFile(std::span<const RecordedFrame> frames,
+                             const RecordFileSections& sections, const TimeLocale& locale);
 
 // Writes it atomically: the file that was there stays whole unless the new one was written.
-WriteOutcome WriteRecordFile(const std::filesystem::path& path, std::span<const RecordedFrame> frames,
+WriteOutcome WriteRecordFile(const std::filesystem::path& path,
+                             std::span<const RecordedFrame> frames,
                              const RecordFileSections& sections, const TimeLocale& locale);
 
 // Frames 1..n of the record as the writers take them.

@@ -15,11 +15,13 @@ inline constexpr int kReportRows = 28;  // rows 0..27 of the parameter list
 
 // The semicolon-separated export of frames 1..N: title, header, one row per frame, the three
 // report blocks from `sections.References` (rows 0..27, missing rows empty) and the lines of
-// `sections.AdditionalDescription`. Nothing else of `sections` is used.
-std::string FormatTextExport(std::span<const RecordedFrame> frames, const RecordFileSections& sections,
-                             const TimeLocale& locale);
+// `sections.AdditionalDescription`. Nothing else of `sections` is used. A text field holding
+// ";" or a double quote is quoted as spreadsheets read it.
+std::string FormatTextExport(std::span<const RecordedFrame> frames,
+                             const RecordFileSections& sections, const TimeLocale& locale);
 
-WriteOutcome WriteTextExport(const std::filesystem::path& path, std::span<const RecordedFrame> frames,
+WriteOutcome WriteTextExport(const std::filesystem::path& path,
+                             std::span<const RecordedFrame> frames,
                              const RecordFileSections& sections, const TimeLocale& locale);
 
 }  // namespace velmorant

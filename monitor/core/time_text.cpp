@@ -1,5 +1,6 @@
 #include "monitor/core/time_text.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -17,7 +18,9 @@ std::string TwoDigits(int v) {
     return s;
 }
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (prefix.empty() || prefix.size() > text.size()) return false;
@@ -26,39 +29,170 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLatinLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// One element of a time picture: a field (a run of h, H, m, s or t) or literal text.
+struct PictureItem {
+    char field = 0;  // 0 for literal text
+    std::size_t run = 0;
+    std::string text;
+};
+
+std::vector<PictureItem> ItemsOf(std::string_view f) {
+    std::vector<PictureItem> items;
+    const auto literal = [&items](std::string_view text) {
+        if (items.empty() || items.back().field != 0) items.emplace_back();
+        items.back().text += text;
+    };
+    for (std::size_t i = 0; i < f.size();) {
+        const char c = f[i];
+        if (c == '\'') {
+            std::size_t end = f.find('\'', i + 1);
+            if (end == i + 1) {
+                literal("'");  // '' is a quote character
+                i += 2;
+                continue;
+            }
+            if (end == std::string_view::npos) end = f.size();
+            literal(f.substr(i + 1, end - i - 1));
+            i = end + 1;
+            continue;
+        }
+        std::size_t run = 1;
+        while (i + run < f.size() && f[i + run] == c) ++run;
+        if (c == 'h' || c == 'H' || c == 'm' || c == 's' || c == 't')
+            items.push_back({c, run, {}});
+        else
+            literal(f.substr(i, run));
+        i += run;
+    }
+    return items;
+}
+
+// The designator as a t field of `run` letters shows it.
+std::string_view Shown(std::string_view designator, std::size_t run) {
+    return run >= 2 ? designator : designator.substr(0, 1);
+}
+
+// A 12-hour picture tells the two halves of the day apart only when it has a designator field
+// and that field shows different texts for them: designators that are equal, empty or lost in
+// the code page must not turn 14:00 into 2:00.
+bool ShowsHalfOfDay(const std::vector<PictureItem>& items, const TimeLocale& locale) {
+    bool any = false;
+    for (const PictureItem& item : items) {
+        if (item.field != 't') continue;
+        if (Shown(locale.TimeAMString, item.run) == Shown(locale.TimePMString, item.run))
+            return false;
+        any = true;
+    }
+    return any;
+}
+
+void TrimTrailingBlanks(std::string& s) {
+    while (!s.empty() && IsBlank(s.back())) s.pop_back();
+}
 
 enum class Marker { None, Am, Pm };
 
-struct MarkerText {
-    std::string_view text;
-    Marker marker;
-};
-
-// Tries the designators longest first, so "A" never takes the first letter of "AM".
-Marker TakeMarker(std::string_view text, std::size_t& pos, const TimeLocale& locale) {
-    std::vector<MarkerText> candidates = {
-        {locale.TimeAMString, Marker::Am}, {locale.TimePMString, Marker::Pm},
-        {"AM", Marker::Am},                {"PM", Marker::Pm},
-        {"A", Marker::Am},                 {"P", Marker::Pm},
-    };
-    if (!locale.TimeAMString.empty())
-        candidates.push_back({std::string_view(locale.TimeAMString).substr(0, 1), Marker::Am});
-    if (!locale.TimePMString.empty())
-        candidates.push_back({std::string_view(locale.TimePMString).substr(0, 1), Marker::Pm});
-    const MarkerText* best = nullptr;
-    for (const MarkerText& c : candidates)
-        if (StartsWithIgnoringCase(text.substr(pos), c.text) &&
-            (best == nullptr || c.text.size() > best->text.size()))
-            best = &c;
-    if (best == nullptr) return Marker::None;
-    pos += best->text.size();
-    return best->marker;
+// An English marker in any of its usual spellings: "AM", "a.m.", "a. m.", "A", "pm"... Every
+// reader knows these, whatever its own locale. Gives the length taken, 0 for none.
+std::size_t EnglishMarker(std::string_view s, Marker& marker) {
+    if (s.empty()) return 0;
+    const char first = AsciiLower(s[0]);
+    if (first != 'a' && first != 'p') return 0;
+    std::size_t i = 1;
+    if (i < s.size() && s[i] == '.') ++i;
+    std::size_t j = i;
+    while (j < s.size() && IsBlank(s[j])) ++j;
+    if (j < s.size() && AsciiLower(s[j]) == 'm') {
+        i = j + 1;
+        if (i < s.size() && s[i] == '.') ++i;
+    }
+    if (i < s.size() && IsLatinLetter(s[i])) return 0;  // a word, not a marker
+    marker = first == 'a' ? Marker::Am : Marker::Pm;
+    return i;
 }
 
-void SkipBlanks(std::string_view text, std::size_t& pos) {
-    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+// The longest marker at the start of `s`: the locale's designators (also their first letter)
+// or an English one; 0 for none.
+std::size_t TakeMarker(std::string_view s, const TimeLocale& locale, Marker& marker) {
+    std::size_t best = EnglishMarker(s, marker);
+    const std::string_view am = locale.TimeAMString, pm = locale.TimePMString;
+    const std::array<std::pair<std::string_view, Marker>, 4> own = {{
+        {am, Marker::Am},
+        {pm, Marker::Pm},
+        {am.substr(0, 1), Marker::Am},
+        {pm.substr(0, 1), Marker::Pm},
+    }};
+    for (const auto& [text, which] : own)
+        if (text.size() > best && StartsWithIgnoringCase(s, text)) {
+            best = text.size();
+            marker = which;
+        }
+    return best;
+}
+
+// The literal words of the locale's picture that hold Latin letters, such as "h" in
+// "H' h 'mm": other literal text is taken from any locale anyway.
+std::vector<std::string> LatinWordsOf(const std::vector<PictureItem>& items) {
+    std::vector<std::string> words;
+    for (const PictureItem& item : items) {
+        if (item.field != 0) continue;
+        std::size_t i = 0;
+        while (i < item.text.size()) {
+            while (i < item.text.size() && IsBlank(item.text[i])) ++i;
+            std::size_t start = i;
+            while (i < item.text.size() && !IsBlank(item.text[i])) ++i;
+            std::string word = item.text.substr(start, i - start);
+            for (char c : word)
+                if (IsLatinLetter(c)) {
+                    words.push_back(word);
+                    break;
+                }
+        }
+    }
+    return words;
+}
+
+// The text before or after the digits: blanks, at most one marker for the whole time, the
+// locale's own literal words, and words of neither Latin letters nor digits (the "ч." of a
+// Bulgarian time, whatever the reader's locale). A Latin word no locale of the reader's knows
+// is refused, so an unknown marker never passes as morning.
+bool TakeSurroundings(std::string_view s, const TimeLocale& locale,
+                      const std::vector<std::string>& words, Marker& marker) {
+    std::size_t pos = 0;
+    while (true) {
+        while (pos < s.size() && IsBlank(s[pos])) ++pos;
+        if (pos == s.size()) return true;
+        const std::string_view rest = s.substr(pos);
+        Marker found = Marker::None;
+        if (std::size_t n = TakeMarker(rest, locale, found)) {
+            if (marker != Marker::None) return false;
+            marker = found;
+            pos += n;
+            continue;
+        }
+        bool known = false;
+        for (const std::string& w : words)
+            if (rest.substr(0, w.size()) == w) {
+                pos += w.size();
+                known = true;
+                break;
+            }
+        if (known) continue;
+        const std::size_t start = pos;
+        while (pos < s.size() && !IsBlank(s[pos]) && !IsLatinLetter(s[pos]) && !IsDigit(s[pos]))
+            ++pos;
+        if (pos == start) return false;
+    }
 }
 
 // Up to four digits; more would be no time of day anyway.
@@ -85,6 +219,26 @@ bool TakeSeparator(std::string_view text, std::size_t& pos, const TimeLocale& lo
     return false;
 }
 
+// What a reader knows whatever its locale: the 24-hour picture, ':' and '.' and English
+// markers.
+const TimeLocale& AnyReader() {
+    static const TimeLocale reader{"H:mm:ss", ":", "", ""};
+    return reader;
+}
+
+bool ReadBackEverywhere(const TimeLocale& writer) {
+    // Both halves of the day, their first and last hours and hour 12 in particular.
+    constexpr int kProbes[] = {0 * 3600 + 5 * 60 + 6,    1 * 3600 + 2 * 60 + 3,
+                               11 * 3600 + 59 * 60 + 59, 12 * 3600 + 0 * 60 + 1,
+                               13 * 3600 + 14 * 60 + 15, 23 * 3600 + 59 * 60 + 58};
+    for (int seconds : kProbes) {
+        const std::optional<double> back =
+            ParseTimeOfDay(FormatTimeOfDay(45000 + seconds / 86400.0, writer), AnyReader());
+        if (!back || std::llround(*back * 86400.0) != seconds) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string FormatTimeOfDay(double dateTime, const TimeLocale& locale) {
@@ -98,45 +252,58 @@ std::string FormatTimeOfDay(double dateTime, const TimeLocale& locale) {
     int minute = static_cast<int>(ms / 60'000 % 60);
     int second = static_cast<int>(ms / 1000 % 60);
     const std::string& designator = hour < 12 ? locale.TimeAMString : locale.TimePMString;
-    int hour12 = hour % 12 == 0 ? 12 : hour % 12;
 
-    const std::string& f = locale.LongTimeFormat;
+    const std::vector<PictureItem> items = ItemsOf(locale.LongTimeFormat);
+    bool twelveHour = false;
+    for (const PictureItem& item : items) twelveHour = twelveHour || item.field == 'h';
+    // A 12-hour picture that cannot show which half of the day it is writes 24 hours.
+    const bool dayHours = twelveHour && !ShowsHalfOfDay(items, locale);
+    const int hour12 = dayHours ? hour : (hour % 12 == 0 ? 12 : hour % 12);
+
     std::string out;
-    for (std::size_t i = 0; i < f.size();) {
-        char c = f[i];
-        if (c == '\'') {
-            std::size_t end = f.find('\'', i + 1);
-            if (end == i + 1) {
-                out += '\'';  // '' is a quote character
-                i += 2;
-                continue;
-            }
-            if (end == std::string::npos) end = f.size();
-            out.append(f, i + 1, end - i - 1);
-            i = end + 1;
+    bool skipBlanks = false;
+    for (const PictureItem& item : items) {
+        const bool two = item.run >= 2;
+        if (item.field == 0) {
+            std::string_view text = item.text;
+            if (skipBlanks)
+                while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+            out += text;
+            skipBlanks = false;
             continue;
         }
-        std::size_t run = 1;
-        while (i + run < f.size() && f[i + run] == c) ++run;
-        bool two = run >= 2;
-        switch (c) {
-            case 'h': out += two ? TwoDigits(hour12) : std::to_string(hour12); break;
-            case 'H': out += two ? TwoDigits(hour) : std::to_string(hour); break;
-            case 'm': out += two ? TwoDigits(minute) : std::to_string(minute); break;
-            case 's': out += two ? TwoDigits(second) : std::to_string(second); break;
-            case 't': out += two ? designator : designator.substr(0, 1); break;
-            default: out.append(run, c); break;
+        skipBlanks = false;
+        switch (item.field) {
+            case 'h':
+                out += two ? TwoDigits(hour12) : std::to_string(hour12);
+                break;
+            case 'H':
+                out += two ? TwoDigits(hour) : std::to_string(hour);
+                break;
+            case 'm':
+                out += two ? TwoDigits(minute) : std::to_string(minute);
+                break;
+            case 's':
+                out += two ? TwoDigits(second) : std::to_string(second);
+                break;
+            default:
+                if (!dayHours) {
+                    out += Shown(designator, item.run);
+                } else {
+                    // The marker goes, and with it the blank that set it apart.
+                    TrimTrailingBlanks(out);
+                    skipBlanks = out.empty();
+                }
+                break;
         }
-        i += run;
     }
     return out;
 }
 
 std::optional<double> ParseTimeOfDay(std::string_view text, const TimeLocale& locale) {
     std::size_t pos = 0;
-    SkipBlanks(text, pos);
-    Marker marker = TakeMarker(text, pos, locale);
-    SkipBlanks(text, pos);
+    while (pos < text.size() && !IsDigit(text[pos])) ++pos;
+    const std::string_view before = text.substr(0, pos);
 
     std::optional<int> hour = TakeNumber(text, pos);
     if (!hour || !TakeSeparator(text, pos, locale)) return std::nullopt;
@@ -148,12 +315,11 @@ std::optional<double> ParseTimeOfDay(std::string_view text, const TimeLocale& lo
         if (!s) return std::nullopt;
         second = *s;
     }
-    SkipBlanks(text, pos);
-    if (marker == Marker::None) {
-        marker = TakeMarker(text, pos, locale);
-        SkipBlanks(text, pos);
-    }
-    if (pos != text.size()) return std::nullopt;
+    const std::vector<std::string> words = LatinWordsOf(ItemsOf(locale.LongTimeFormat));
+    Marker marker = Marker::None;
+    if (!TakeSurroundings(before, locale, words, marker) ||
+        !TakeSurroundings(text.substr(pos), locale, words, marker))
+        return std::nullopt;
 
     int h = *hour;
     if (marker != Marker::None) {
@@ -163,6 +329,15 @@ std::optional<double> ParseTimeOfDay(std::string_view text, const TimeLocale& lo
     }
     if (h > 23 || *minute > 59 || second > 59) return std::nullopt;
     return (h * 3600.0 + *minute * 60.0 + second) / 86400.0;
+}
+
+TimeLocale FileTimeLocale(const TimeLocale& locale) {
+    if (ReadBackEverywhere(locale)) return locale;
+    TimeLocale dayHours = locale;
+    dayHours.TimeAMString.clear();
+    dayHours.TimePMString.clear();
+    if (ReadBackEverywhere(dayHours)) return dayHours;
+    return AnyReader();
 }
 
 }  // namespace velmorant

@@ -9,7 +9,8 @@ namespace velmorant {
 // The user's time settings, handed in by the platform layer so tests can pin them.
 // LongTimeFormat is a Windows time picture: h hh (12-hour), H HH (24-hour), m mm, s ss,
 // t tt (first letter or whole AM/PM designator), text in single quotes taken literally,
-// every other character copied as it stands.
+// every other character copied as it stands. A designator the code page cannot hold comes
+// in empty.
 struct TimeLocale {
     std::string LongTimeFormat = "H:mm:ss";
     std::string TimeSeparator = ":";
@@ -18,12 +19,22 @@ struct TimeLocale {
 };
 
 // The time of day of a date-time value (days since 30 December 1899) in the long time format.
+// A 12-hour picture whose designators do not tell the halves of the day apart (equal, or
+// empty) is written with 24-hour hours and without them.
 std::string FormatTimeOfDay(double dateTime, const TimeLocale& locale);
 
 // Reads a time of day written in the long time format of any locale: hours, minutes and
-// optional seconds separated by ':', '.' or the locale's separator, with an optional AM/PM
-// marker before or after (the locale's designators or the English ones, any letter case).
-// Gives the time as a fraction of a day, or nothing when the text is not a time.
+// optional seconds separated by ':', '.' or the locale's separator. Before and after them may
+// stand one AM/PM marker (the locale's designators or the English ones, any letter case), the
+// literal words of the locale's picture and words without Latin letters or digits, such as
+// the "ч." of a Bulgarian time. Gives the time as a fraction of a day, or nothing when the
+// text is not a time.
 std::optional<double> ParseTimeOfDay(std::string_view text, const TimeLocale& locale);
+
+// The format the files write times in: the locale's own where a reader under any locale reads
+// it back to the same second, else the same without designators (24-hour hours), else
+// "H:mm:ss". Markers only the writer's locale knows, or separators only it takes, would make
+// the file unreadable, or wrong by twelve hours, on another PC.
+TimeLocale FileTimeLocale(const TimeLocale& locale);
 
 }  // namespace velmorant

@@ -1,8 +1,11 @@
+#include "monitor/core/frame_decoder.h"
+
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdint>
 #include <vector>
 
-#include "monitor/core/frame_decoder.h"
 #include "tests/support/ecu_stream.h"
 
 using namespace velmorant;
@@ -11,7 +14,7 @@ using namespace velmorant::test;
 namespace {
 
 // The run-length records of a frame's cells followed by a closing period of `gap` idle bits.
-std::vector<TEdgeRecord> ListOf(const std::vector<std::uint8_t>& cells, int gap) {
+std::vector<TEdgeRecord> ListOf(const std::vector<std::uint8_t>& cells, std::int64_t gap) {
     std::vector<TEdgeRecord> list;
     for (std::uint8_t c : cells) {
         if (!list.empty() && list.back().Level == c)
@@ -58,7 +61,8 @@ TEST(FrameDecoder, ClosingPeriodsOf18And26DecodeCompletely) {
 }
 
 TEST(FrameDecoder, LongerIdleGapKeepsCharacter12) {
-    for (int gap : {17, 20, 40, 200}) {
+    // Up to a day of idle line after the last frame (the engine stopped for a while).
+    for (std::int64_t gap : {17, 20, 40, 200, 10'536'585 - 8}) {
         EcuFrame f = FrameWithBytes(0x5A, 0x0F0);
         f.bytes[11] = 0x3F;  // six trailing ones after the data: closing = 6 + 2 + gap
         Decoded d = Decode(ListOf(FrameCellsOf(f), gap));
@@ -88,7 +92,10 @@ TEST(FrameDecoder, BadFrames) {
         cells[static_cast<std::size_t>(cell)] = value;
         return ListOf(cells, 16);
     };
-    struct Case { const char* what; std::vector<TEdgeRecord> list; };
+    struct Case {
+        const char* what;
+        std::vector<TEdgeRecord> list;
+    };
     std::vector<Case> cases = {
         {"empty list", {}},
         {"header start 1", withCell(0, 1)},
@@ -104,7 +111,29 @@ TEST(FrameDecoder, BadFrames) {
     auto longChar = good;
     longChar[5].Duration += 1;
     cases.push_back({"character of 12", longChar});
-    for (const Case& c : cases) EXPECT_EQ(Decode(c.list).result, DecodeResult::Bad) << c.what;
+    // Durations no line produces, from a list that crossed the thread boundary as raw bytes:
+    // a period made 3 longer and a following one of -3 keep every sum exact.
+    auto negative = good;
+    negative[0].Duration += 3;
+    negative.insert(negative.begin() + 1, TEdgeRecord{negative[0].Level, -3});
+    cases.push_back({"negative duration", negative});
+    constexpr std::int64_t kHuge = std::int64_t{1} << 36;
+    auto hugeClosing = good;
+    hugeClosing.back().Duration = kHuge;
+    cases.push_back({"closing period of 2^36", hugeClosing});
+    cases.push_back({"-2^36 and 2^36 + 15 make the header", {{1, -kHuge}, {0, kHuge + 15}}});
+    cases.push_back({"sums past the 64-bit limit", {{0, INT64_MAX}, {0, INT64_MAX}, {1, 20}}});
+    // A good frame, then a low period longer than any frame before the closing gap.
+    auto longInside = good;
+    longInside.back().Duration -= 16;
+    longInside.push_back({0, 164});
+    longInside.push_back({1, 20});
+    cases.push_back({"period longer than a frame inside the list", longInside});
+    for (const Case& c : cases) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(Decode(c.list).result, DecodeResult::Bad) << c.what;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << c.what;
+    }
 }
 
 TEST(FrameDecoder, BadFrameLeavesBitsAndNeverUsesOlderCells) {

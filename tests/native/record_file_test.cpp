@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -18,19 +19,24 @@ const TimeLocale kLocale{"H:mm:ss", ":", "AM", "PM"};
 RecordFileSections FullSections() {
     RecordFileSections s;
     for (int c = 0; c < 3; ++c)
-        for (int r = 0; r < 28; ++r) s.References[c].push_back("c" + std::to_string(c) + "r" + std::to_string(r));
+        for (int r = 0; r < 28; ++r)
+            s.References[c].push_back("c" + std::to_string(c) + "r" + std::to_string(r));
     s.Bookmarks = std::array<std::string, 10>{"12", "0", "7", "0", "0", "0", "0", "0", "0", "2000"};
     s.AdditionalDescription = std::vector<std::string>{"Idle hunts", "", "Моя машина"};
     s.ReasonsForDiagnostics = std::vector<std::string>{"Check engine"};
-    s.Car = CarDescription{"Моя машина", "5S-FE", "A140E-02A", "1997", "117500",
+    s.Car = CarDescription{"Моя машина", "5S-FE", "A140E-02A", "1997",    "117500",
                            "Рядный",     "4",     "АКПП",      "Передний"};
     return s;
 }
 
 // Line index (0-based) of line `j` (1..41) of frame `k`'s block.
-std::size_t FrameLine(int k, int j) { return 2 + static_cast<std::size_t>(k - 1) * 41 + (j - 1); }
+std::size_t FrameLine(int k, int j) {
+    return 2 + static_cast<std::size_t>(k - 1) * 41 + (j - 1);
+}
 
-std::size_t SectionsStart(int n) { return 2 + static_cast<std::size_t>(n) * 41; }
+std::size_t SectionsStart(int n) {
+    return 2 + static_cast<std::size_t>(n) * 41;
+}
 
 RecordFileResult Parse(const std::vector<std::string>& lines) {
     return ParseRecordFile(JoinLines(lines), kLocale);
@@ -65,7 +71,8 @@ TEST(RecordFile, RoundTripKeepsEveryField) {
 
         const RecordFileSections& s = r.Content.Sections;
         for (int c = 0; c < 3; ++c) {
-            std::vector<std::string> first25(sections.References[c].begin(), sections.References[c].begin() + 25);
+            std::vector<std::string> first25(sections.References[c].begin(),
+                                             sections.References[c].begin() + 25);
             EXPECT_EQ(s.References[c], first25);
         }
         EXPECT_EQ(s.Bookmarks, sections.Bookmarks);
@@ -166,8 +173,10 @@ TEST(RecordFile, FileMayStopAfterAnySection) {
         bool bookmarks, comment1, comment2, car;
     };
     // Bookmarks 10 lines; comment 1 is "2" + 3 lines; comment 2 is "0" + 1 line; car 9.
-    for (Case c : {Case{refsEnd + 10, true, false, false, false}, Case{refsEnd + 14, true, true, false, false},
-                   Case{refsEnd + 16, true, true, true, false}, Case{refsEnd + 25, true, true, true, true}}) {
+    for (Case c :
+         {Case{refsEnd + 10, true, false, false, false},
+          Case{refsEnd + 14, true, true, false, false}, Case{refsEnd + 16, true, true, true, false},
+          Case{refsEnd + 25, true, true, true, true}}) {
         std::vector<std::string> lines = BaseLines(2);
         ASSERT_EQ(lines.size(), refsEnd + 25);
         lines.resize(c.keep);
@@ -195,12 +204,13 @@ TEST(RecordFile, MissingLinesInsideSectionsReadEmpty) {
     lines.resize(refs + 75 + 10 + 4 + 2 + 2);  // two car lines only
     r = Parse(lines);
     ASSERT_TRUE(r.Ok()) << r.ErrorText;
-    EXPECT_EQ(*r.Content.Sections.Car, (CarDescription{"Моя машина", "5S-FE", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(*r.Content.Sections.Car,
+              (CarDescription{"Моя машина", "5S-FE", "", "", "", "", "", "", ""}));
 }
 
 TEST(RecordFile, MagicLineMustMatchExactly) {
-    for (std::string magic : {"File for Velmorant 1.0.0.3 ", "file for velmorant 1.0.0.3", "File for Velmorant 1.0.0.4",
-                              " File for Velmorant 1.0.0.3", ""}) {
+    for (std::string magic : {"File for Velmorant 1.0.0.3 ", "file for velmorant 1.0.0.3",
+                              "File for Velmorant 1.0.0.4", " File for Velmorant 1.0.0.3", ""}) {
         std::vector<std::string> lines = BaseLines(1);
         lines[0] = magic;
         RecordFileResult r = Parse(lines);
@@ -271,12 +281,12 @@ TEST(RecordFile, LinesThatDoNotConvert) {
 
 TEST(RecordFile, ValueLineRules) {
     std::vector<std::string> lines = BaseLines(1);
-    lines[FrameLine(1, 1)] = "256";   // low 8 bits
+    lines[FrameLine(1, 1)] = "256";  // low 8 bits
     lines[FrameLine(1, 2)] = "-1";
     lines[FrameLine(1, 3)] = "$1F";
     lines[FrameLine(1, 4)] = " 7";
     lines[FrameLine(1, 12)] = "1";
-    lines[FrameLine(1, 13)] = " 1";   // only the one character "1" is 1
+    lines[FrameLine(1, 13)] = " 1";  // only the one character "1" is 1
     lines[FrameLine(1, 14)] = "2";
     lines[FrameLine(1, 15)] = "1 ";
     lines[FrameLine(1, 40)] = "yes";
@@ -310,7 +320,7 @@ TEST(RecordFile, CommentCounts) {
     };
     const Case cases[] = {
         {{"-1", "-1"}, {}, {}},
-        {{"", "0", "x"}, {}, {"x"}},      // an empty count line reads no lines
+        {{"", "0", "x"}, {}, {"x"}},  // an empty count line reads no lines
         {{"-7", "1", "a", "b"}, {}, {"a", "b"}},
         {{"0", "", "-1"}, {""}, {}},
     };
@@ -356,8 +366,8 @@ TEST(RecordFile, LineBreaksInsideValuesNeverShiftTheFile) {
     RecordFileSections s = FullSections();
     s.AdditionalDescription = std::vector<std::string>{"first\nsecond", "a\rb", "c\r\nd", ""};
     s.ReasonsForDiagnostics = std::vector<std::string>{"x\n"};
-    s.Car = CarDescription{"a\rb", "5S-FE", "A140E", "1997", "first\nsecond",
-                           "Рядный", "4", "АКПП", "Передний\r\n"};
+    s.Car = CarDescription{"a\rb",   "5S-FE", "A140E", "1997",        "first\nsecond",
+                           "Рядный", "4",     "АКПП",  "Передний\r\n"};
     s.References[1][3] = "1\n2";
     s.Bookmarks->at(4) = "3\r";
     const std::string bytes = FormatRecordFile(SampleFrames(2), s, kLocale);
@@ -367,8 +377,8 @@ TEST(RecordFile, LineBreaksInsideValuesNeverShiftTheFile) {
     EXPECT_EQ(*read.AdditionalDescription,
               (std::vector<std::string>{"first", "second", "a", "b", "c", "d", ""}));
     EXPECT_EQ(*read.ReasonsForDiagnostics, (std::vector<std::string>{"x", ""}));
-    EXPECT_EQ(*read.Car, (CarDescription{"a b", "5S-FE", "A140E", "1997", "first second",
-                                         "Рядный", "4", "АКПП", "Передний "}));
+    EXPECT_EQ(*read.Car, (CarDescription{"a b", "5S-FE", "A140E", "1997", "first second", "Рядный",
+                                         "4", "АКПП", "Передний "}));
     EXPECT_EQ(read.References[1][3], "1 2");
     EXPECT_EQ(read.References[2][3], "c2r3");
     EXPECT_EQ(read.Bookmarks->at(4), "3 ");
@@ -408,7 +418,8 @@ TEST(RecordFile, CtrlZClearsOnlyTheFieldsAfterTheModels) {
     lines[car + 4] = "\x1A\x1A";  // not the single character: text
     RecordFileResult r = Parse(lines);
     ASSERT_TRUE(r.Ok()) << r.ErrorText;
-    EXPECT_EQ(*r.Content.Sections.Car, (CarDescription{"\x1A", "\x1A", "\x1A", "", "\x1A\x1A", "", "", "", ""}));
+    EXPECT_EQ(*r.Content.Sections.Car,
+              (CarDescription{"\x1A", "\x1A", "\x1A", "", "\x1A\x1A", "", "", "", ""}));
 }
 
 TEST(RecordFile, CommitFramesLeavesFramesAboveN) {
@@ -491,3 +502,42 @@ TEST(RecordFile, FilesLargerThanAnyRecordAreUnknownFormat) {
     }
 }
 
+// A recording saved under any locale opens under the same and under every other one, each
+// frame at the time of day it was stored. The locales are as the Windows side hands them in:
+// designators without a place in the code page ("π.μ.", "上午") come in empty.
+TEST(RecordFile, TimesReadBackUnderEveryLocale) {
+    struct Locale {
+        const char* name;
+        TimeLocale time;
+    };
+    const Locale locales[] = {
+        {"ru-RU", {"H:mm:ss", ":", "", ""}},
+        {"en-US", {"h:mm:ss tt", ":", "AM", "PM"}},
+        {"de-DE", {"HH:mm:ss", ":", "", ""}},
+        {"bg-BG", {"H:mm:ss 'ч.'", ":", "", ""}},
+        {"bg-BG under Wine", {"H:mm:ss 'ч'.", ":", "am", "pm"}},
+        {"el-GR", {"h:mm:ss tt", ":", "", ""}},
+        {"el-GR, markers as '?'", {"h:mm:ss tt", ":", "?.?.", "?.?."}},
+        {"zh-TW", {"tth:mm:ss", ":", "", ""}},
+        {"ko-KR", {"tt h:mm:ss", ":", "AM", "PM"}},
+        {"es-MX", {"hh:mm:ss tt", ":", "a. m.", "p. m."}},
+        {"sq-AL", {"h:mm:ss tt", ":", "PD", "MD"}},
+        {"fi-FI", {"H.mm.ss", ".", "", ""}},
+    };
+    const int seconds[] = {14 * 3600,     13 * 3600 + 5 * 60 + 7,   5 * 60 + 6,
+                           12 * 3600 + 1, 11 * 3600 + 59 * 60 + 59, 23 * 3600 + 59 * 60 + 59};
+    std::vector<RecordedFrame> frames = SampleFrames(static_cast<int>(std::size(seconds)));
+    for (std::size_t k = 0; k < frames.size(); ++k)
+        frames[k].StoredAt = 45000 + seconds[k] / 86400.0;
+    for (const Locale& writer : locales) {
+        const std::string bytes = FormatRecordFile(frames, FullSections(), writer.time);
+        for (const Locale& reader : locales) {
+            SCOPED_TRACE(std::string("written under ") + writer.name + ", read under " +
+                         reader.name);
+            RecordFileResult r = ParseRecordFile(bytes, reader.time);
+            ASSERT_TRUE(r.Ok()) << r.ErrorText;
+            for (std::size_t k = 0; k < frames.size(); ++k)
+                EXPECT_EQ(std::llround(r.Content.Frames[k].StoredAt * 86400), seconds[k]);
+        }
+    }
+}

@@ -1,9 +1,10 @@
+#include "monitor/core/text_export.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "monitor/core/text_export.h"
 #include "tests/native/file_test_support.h"
 
 using namespace velmorant;
@@ -37,11 +38,17 @@ TEST(TextExport, GoldenBytesOfOneFrame) {
         "12:0;12:1;12:2;12:3;12:4;12:5;12:6;12:7;Something;Time\r\n"
         "1;0;1;2;3;4;5;6;7;8;255;0100000000011;1;0;0;0;0;0;0;0;0;0;0;0;0;0;0;1;1;13:05:09\r\n"
         "\r\n";
-    std::string report1 = "Report\xB9" "1\r\n";
+    std::string report1 =
+        "Report\xB9"
+        "1\r\n";
     for (int i = 0; i < 29; ++i) report1 += "\r\n";
-    std::string report2 = "Report\xB9" "2\r\n0001\r\n2.5\r\n";
+    std::string report2 =
+        "Report\xB9"
+        "2\r\n0001\r\n2.5\r\n";
     for (int i = 0; i < 27; ++i) report2 += "\r\n";
-    std::string report3 = "Report\xB9" "3\r\n";
+    std::string report3 =
+        "Report\xB9"
+        "3\r\n";
     for (int i = 0; i < 29; ++i) report3 += "\r\n";
     expected += report1 + report2 + report3 + "first\r\n\xCC\xEE\xFF\r\n";
     EXPECT_EQ(FormatTextExport(std::span(&f, 1), s, kLocale), expected);
@@ -53,7 +60,8 @@ TEST(TextExport, ShapeOfRowsAndReportBlocks) {
         std::vector<RecordedFrame> frames = SampleFrames(n);
         RecordFileSections s;
         for (int r = 0; r < 28; ++r) s.References[0].push_back("v" + std::to_string(r));
-        for (int r = 0; r < 25; ++r) s.References[2].push_back("w" + std::to_string(r));  // as read from a file
+        for (int r = 0; r < 25; ++r)
+            s.References[2].push_back("w" + std::to_string(r));  // as read from a file
         std::vector<std::string> lines = SplitLines(FormatTextExport(frames, s, kLocale));
 
         auto firstEmpty = std::find(lines.begin(), lines.end(), "");
@@ -92,5 +100,49 @@ TEST(TextExport, WritesAtomically) {
     ASSERT_TRUE(w.Ok()) << w.ErrorText;
     EXPECT_EQ(ReadBytes(path), FormatTextExport(SampleFrames(2), {}, kLocale));
     EXPECT_EQ(folder.FileNames().size(), 1u);
-    EXPECT_EQ(WriteTextExport(folder / "none" / "x.csv", SampleFrames(1), {}, kLocale).ErrorText, "File write error");
+    EXPECT_EQ(WriteTextExport(folder / "none" / "x.csv", SampleFrames(1), {}, kLocale).ErrorText,
+              "File write error");
+}
+
+// A spreadsheet splits a row at every ";" outside double quotes: texts holding ";" or a double
+// quote are quoted, an inner quote doubled, so each stays one field; other texts are as typed.
+TEST(TextExport, TextsWithSeparatorsOrQuotesStayOneField) {
+    struct Case {
+        std::string text;
+        std::string exported;
+    };
+    const Case cases[] = {
+        {"a;b", "\"a;b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"\"", "\"\"\"\""},
+        {";", "\";\""},
+        {"Моя; машина", "\"Моя; машина\""},
+        {"plain text, with commas", "plain text, with commas"},
+        {" blanks ", " blanks "},
+        {"", ""},
+    };
+    RecordFileSections s;
+    s.AdditionalDescription.emplace();
+    for (const Case& c : cases) {
+        s.References[0].push_back(c.text);
+        s.AdditionalDescription->push_back(c.text);
+    }
+    const std::vector<std::string> lines =
+        SplitLines(FormatTextExport(SampleFrames(1), s, kLocale));
+    const std::size_t report1 = 4, description = lines.size() - std::size(cases);
+    ASSERT_EQ(lines[report1],
+              "Report\xB9"
+              "1");
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].text);
+        EXPECT_EQ(lines[report1 + 1 + i], cases[i].exported);
+        EXPECT_EQ(lines[description + i], cases[i].exported);
+    }
+
+    // A time whose format holds a ";" keeps the row at 30 fields too.
+    const TimeLocale semicolon{"H:mm:ss';'", ":", "", ""};
+    const std::string row = SplitLines(FormatTextExport(SampleFrames(1), {}, semicolon))[2];
+    const std::string time = FormatTimeOfDay(SampleFrame(1).StoredAt, semicolon);
+    ASSERT_EQ(time.back(), ';');
+    EXPECT_EQ(row.substr(row.size() - time.size() - 3), ";\"" + time + "\"");
 }
