@@ -304,6 +304,7 @@ std::optional<double> ParseTimeOfDay(std::string_view text, const TimeLocale& lo
     std::size_t pos = 0;
     while (pos < text.size() && !IsDigit(text[pos])) ++pos;
     const std::string_view before = text.substr(0, pos);
+    if (!before.empty() && (before.back() == '-' || before.back() == '+')) return std::nullopt;
 
     std::optional<int> hour = TakeNumber(text, pos);
     if (!hour || !TakeSeparator(text, pos, locale)) return std::nullopt;

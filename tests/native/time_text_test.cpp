@@ -91,6 +91,8 @@ TEST(TimeText, ReadsTheTimeOfAnyLocale) {
         {"13:05:07 ч. PM", std::nullopt},
         {"10:00:", std::nullopt},
         {"10:00 ч.5", std::nullopt},
+        {"-1:00:00", std::nullopt},
+        {"+1:00:00", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseTimeOfDay(c.text, reader), c.t) << c.text;
 
