@@ -353,7 +353,8 @@ void PutOnClipboard(HWND owner, const std::wstring& text) {
 
 // Comments up to what a memo holds (8192 characters, the breaks between lines included) open
 // at once and come back line for line; a file with a longer one is refused with a box at once
-// and the record in memory stays. Filling the control with more froze the window for minutes.
+// and nothing of it is shown: the previous file's name, comments and frame count stay. Filling
+// the control with more froze the window for minutes.
 TEST_F(CarCommentsFileTest, CommentsUpToWhatAMemoHoldsOpenExactlyLongerOnesAreRefused) {
     using Lines = std::vector<std::string>;
     const std::string note = "Холостой ход неровный, 850 rpm, датчик O2 lean. ";
