@@ -91,8 +91,18 @@ bool Edit::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     return true;
 }
 
+bool Memo::Holds(const std::vector<std::string>& lines) {
+    std::size_t length = lines.empty() ? 0 : 2 * (lines.size() - 1);
+    for (const auto& line : lines) {
+        length += line.size();
+        if (length > kMaxLength) return false;
+    }
+    return true;
+}
+
 Memo::Memo(Form& owner, WinControl& parent, const Design& design)
     : Edit(owner, parent, design, MemoStyle(design)) {
+    SendMessageW(Handle(), EM_SETLIMITTEXT, kMaxLength, 0);
     if (!design.items.empty()) SetLines(design.items);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -32,8 +33,16 @@ private:
 // A multi-line text box. Its lines are the text split at line breaks (CR LF, a lone CR or a
 // lone LF); a break at the very end starts no line of its own, so adding a line puts a break
 // after it. Text set from code or pasted gets CR LF breaks, the only ones the control shows.
+// The user types and pastes at most kMaxLength characters.
 class Memo : public Edit {
 public:
+    // Wine's edit control wraps a paragraph in time that grows with the square of its length
+    // (8 K characters: under half a second, 100 K: half a minute) and spends some 50 us on
+    // every line, so a memo holds no more than this, line breaks included.
+    static constexpr std::size_t kMaxLength = 8192;
+    // Whether the lines, shown with CR LF between them, are within kMaxLength.
+    static bool Holds(const std::vector<std::string>& lines);
+
     Memo(Form& owner, WinControl& parent, const Design& design);
 
     void SetCaption(std::string_view text) override;

@@ -35,6 +35,15 @@ TForm6::TForm6()
     memo2_.OnChange = [this] { Memo2Change(); };
 }
 
+const std::string TForm6::kCommentsTooLong =
+    "Comments too long (more than " + std::to_string(ui::Memo::kMaxLength) + " characters)";
+
+bool TForm6::HoldsComments(const RecordFileSections& sections) {
+    for (const auto* comment : {&sections.AdditionalDescription, &sections.ReasonsForDiagnostics})
+        if (*comment && !ui::Memo::Holds(**comment)) return false;
+    return true;
+}
+
 CarDescription TForm6::Car() const {
     return {edit1_.Text(),     edit2_.Text(),     edit3_.Text(),
             comboBox1_.Text(), edit4_.Text(),     comboBox2_.Text(),

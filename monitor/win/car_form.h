@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "monitor/core/record_file.h"
 #include "monitor/core/settings.h"
@@ -27,6 +28,11 @@ public:
     // for writing them as the next start's defaults.
     void ApplyKoment(const KomentSettings& koment);
     KomentSettings Koment() const;
+
+    // Whether both comments of a file fit their memos; a file whose comments do not is
+    // refused with kCommentsTooLong rather than left to freeze the window.
+    static bool HoldsComments(const RecordFileSections& sections);
+    static const std::string kCommentsTooLong;
 
     ui::Memo& Memo1() const { return memo1_; }
     ui::Memo& Memo2() const { return memo2_; }

@@ -571,6 +571,10 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
         edit1_.SetText(read.ErrorText);
     } else {
         if (read.Status != ReadStatus::Ok) throw std::runtime_error(read.ErrorText);
+        if (!TForm6::HoldsComments(read.Content.Sections)) {
+            ui::ShowMessage(TForm6::kCommentsTooLong);
+            return false;
+        }
         ShowRecordFile(read.Content, path);
     }
     ShowRecordExtras();

@@ -2,17 +2,25 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "monitor/core/frame_record.h"
+#include "monitor/core/record_file_writer.h"
 #include "monitor/win/car_form.h"
 #include "tests/win/activation_support.h"
+#include "tests/win/main_window_fixture.h"
+#include "tests/win/recording_support.h"
 #include "tests/win/window_text.h"
 #include "ui/application.h"
 #include "ui/label.h"
 #include "ui/panel.h"
+#include "ui/status_bar.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -292,6 +300,169 @@ TEST_F(CarFormTest, OkAndEscHideTheWindowAndReturnTheFocusToAVisibleMainWindow) 
         });
     }
     form->MainWindow = nullptr;
+}
+
+// The car window's comments as files bring them: the main window opening them.
+class CarCommentsFileTest : public MainWindowFixture {
+protected:
+    void TearDown() override {
+        MainWindowFixture::TearDown();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::filesystem::path File(const char* name) {
+        std::filesystem::create_directories(folder);
+        return folder / name;
+    }
+    std::string FileName() { return Get<ui::StatusBar>("StatusBar1").PanelText(0); }
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "velmorant_car_comments";
+};
+
+// Texts of thousands of characters, compared without printing them whole.
+::testing::AssertionResult SameText(const std::string& got, const std::string& wanted) {
+    if (got == wanted) return ::testing::AssertionSuccess();
+    const auto at = std::mismatch(got.begin(), got.end(), wanted.begin(), wanted.end()).first;
+    return ::testing::AssertionFailure() << got.size() << " characters instead of " << wanted.size()
+                                         << ", the first difference at " << (at - got.begin());
+}
+
+::testing::AssertionResult SameLines(const std::vector<std::string>& got,
+                                     const std::vector<std::string>& wanted) {
+    auto joined = [](const std::vector<std::string>& lines) {
+        std::string text;
+        for (const auto& line : lines) (text += line) += '|';
+        return text;
+    };
+    if (got == wanted) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << got.size() << " lines instead of " << wanted.size()
+           << "; joined: " << SameText(joined(got), joined(wanted)).message();
+}
+
+void PutOnClipboard(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(data);
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+}
+
+// Comments up to what a memo holds (8192 characters, the breaks between lines included) open
+// at once and come back line for line; a file with a longer one is refused with a box at once
+// and nothing of it is shown: the previous file's name, comments and frame count stay. Filling
+// the control with more froze the window for minutes.
+TEST_F(CarCommentsFileTest, CommentsUpToWhatAMemoHoldsOpenExactlyLongerOnesAreRefused) {
+    using Lines = std::vector<std::string>;
+    const std::string note = "Холостой ход неровный, 850 rpm, датчик O2 lean. ";
+    auto text = [&](std::size_t length) {
+        std::string t;
+        while (t.size() < length) t += note;
+        t.resize(length);
+        return t;
+    };
+    Lines twoThousand(2730, "x");
+    twoThousand.push_back("xx");
+    Lines shortLines;
+    for (int i = 0; i < 200'000; ++i) shortLines.push_back("line " + std::to_string(i));
+    struct Case {
+        const char* name;
+        Lines description;
+        Lines reasons;
+        bool opens;
+    };
+    const std::vector<Case> cases = {
+        {"one line at the limit", {text(8192)}, {"Проверка"}, true},
+        {"short lines up to the limit", twoThousand, {"Проверка"}, true},
+        {"empty lines up to the limit", Lines(4097), {"Проверка"}, true},
+        {"both comments at the limit", {text(8190), ""}, {"", text(8190)}, true},
+        {"one character over", {text(8193)}, {"Проверка"}, false},
+        {"reasons one character over", {"a"}, {text(4000), text(4191)}, false},
+        {"a line of 1 MB", {text(1 << 20)}, {"Проверка"}, false},
+        {"200000 short lines", shortLines, {"Проверка"}, false},
+    };
+    const auto good = File("good.vmr");
+    WriteTestRecording(good, 3);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(form->LoadRecordFile(good));
+        const Lines goodDescription = car->Memo1().Lines();
+        car->Hide();
+        RecordFileSections sections;
+        sections.AdditionalDescription = c.description;
+        sections.ReasonsForDiagnostics = c.reasons;
+        const auto path = File("comments.vmr");
+        ASSERT_TRUE(WriteRecordFile(path, std::vector<RecordedFrame>(5), sections, {}).Ok());
+        dialogs.boxes.clear();
+
+        const auto start = std::chrono::steady_clock::now();
+        const bool opened = form->LoadRecordFile(path);
+        ui::ProcessMessages();
+        UpdateWindow(car->Handle());
+        const auto took = std::chrono::steady_clock::now() - start;
+        // Generous for a loaded machine; a filled-up control took minutes.
+        EXPECT_LT(took, std::chrono::seconds(5));
+
+        EXPECT_EQ(opened, c.opens);
+        if (c.opens) {
+            EXPECT_TRUE(dialogs.boxes.empty());
+            EXPECT_TRUE(SameLines(car->Memo1().Lines(), c.description));
+            EXPECT_TRUE(SameLines(car->Memo2().Lines(), c.reasons));
+            EXPECT_TRUE(IsWindowVisible(car->Handle()));
+            EXPECT_EQ(FileName(), "comments.vmr");
+            EXPECT_EQ(Get<ui::ScrollBar>("ScrollBar1").Max(), 5);
+        } else {
+            ASSERT_EQ(dialogs.boxes.size(), 1u);
+            EXPECT_EQ(dialogs.boxes[0].text, "Comments too long (more than 8192 characters)");
+            EXPECT_TRUE(SameLines(car->Memo1().Lines(), goodDescription));
+            EXPECT_TRUE(SameLines(car->Memo2().Lines(), Lines{"Проверка"}));
+            EXPECT_FALSE(IsWindowVisible(car->Handle()));
+            EXPECT_EQ(FileName(), "good.vmr");
+            EXPECT_EQ(Get<ui::ScrollBar>("ScrollBar1").Max(), 3);
+        }
+    }
+}
+
+// Whatever the user pastes or types stops at what a memo holds, so every file the program
+// saves opens again with its comments as they were.
+TEST_F(CarCommentsFileTest, TypedAndPastedCommentsStopAtTheLimitAndReopen) {
+    ASSERT_TRUE(form->LoadRecordFile([&] {
+        const auto path = File("source.vmr");
+        WriteTestRecording(path, 3);
+        return path;
+    }()));
+    struct Case {
+        ui::Memo* memo;
+        std::wstring pasted;
+        std::string kept;
+    };
+    const std::vector<Case> cases = {
+        {&car->Memo1(), std::wstring(9000, L'ж'), std::string(8192, '\xE6')},
+        {&car->Memo2(), L"first\n" + std::wstring(9000, L'a'),
+         "first\r\n" + std::string(8192 - 7, 'a')},
+    };
+    for (const Case& c : cases) {
+        c.memo->Clear();
+        PutOnClipboard(car->Handle(), c.pasted);
+        SendMessageW(c.memo->Handle(), WM_PASTE, 0, 0);
+        EXPECT_TRUE(SameText(c.memo->Text(), c.kept));
+        SendMessageW(c.memo->Handle(), WM_CHAR, L'z', 1);
+        EXPECT_TRUE(SameText(c.memo->Text(), c.kept));
+    }
+    const auto saved = File("saved.vmr");
+    dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
+    form->SaveRecordAs();
+    ASSERT_FALSE(RecordUnsaved.load());
+    car->Memo1().Clear();
+    car->Memo2().Clear();
+    dialogs.boxes.clear();
+    ASSERT_TRUE(form->LoadRecordFile(saved));
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_TRUE(SameText(car->Memo1().Text(), cases[0].kept + "\r\n"));
+    EXPECT_TRUE(SameText(car->Memo2().Text(), cases[1].kept + "\r\n"));
 }
 
 }  // namespace
