@@ -52,6 +52,8 @@ public:
         ofn.lpstrFile = name.data();
         ofn.nMaxFile = static_cast<DWORD>(name.size());
         ofn.lpstrDefExt = defExt.empty() ? nullptr : defExt.c_str();
+        const std::wstring initialDir = request.initialDir.wstring();
+        ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
         ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
         if (request.save && request.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
         SaveFileNameCall saveCall = InstalledSaveCall() ? InstalledSaveCall() : GetSaveFileNameW;

@@ -21,6 +21,8 @@ struct FileDialogRequest {
     int filterIndex = 1;  // 1-based, as Win32 counts
     std::string defaultExt;
     std::filesystem::path fileName;
+    // Where the dialog opens when the file name names no folder; empty: the system's choice.
+    std::filesystem::path initialDir;
     bool overwritePrompt = false;
 };
 

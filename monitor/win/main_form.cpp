@@ -663,9 +663,10 @@ void TForm1::SaveRecordAs() {
     auto& open = Get<ui::OpenDialog>("OpenDialog1");
     auto& save = Get<ui::SaveDialog>("SaveDialog1");
     // A record without a file of its own (new, read from the car, or at start) is offered
-    // no earlier file's name, which Enter would replace.
+    // no earlier file's name, which Enter would replace, only that file's folder.
     save.SetFileName(statusBar1_.PanelText(0).empty() ? std::filesystem::path()
                                                       : OfferedSaveName(open.FileName()));
+    save.SetInitialDir(open.FileName().parent_path());
     const auto chosen = save.Execute();
     if (!chosen || chosen->empty()) return;
 

@@ -300,6 +300,7 @@ TEST_F(MainFormFilesTest, SaveAsOffersNoEarlierNameAndAsksBeforeReplacing) {
                 saveAs.Click();
                 ASSERT_EQ(dialogs.fileRequests.size(), 1u);
                 EXPECT_EQ(dialogs.fileRequests[0].fileName, std::filesystem::path());
+                EXPECT_EQ(dialogs.fileRequests[0].initialDir, folder);  // car A's
                 EXPECT_TRUE(dialogs.fileRequests[0].overwritePrompt);
                 if (name.dialogAsks) {
                     EXPECT_EQ(dialogs.replaceQuestions, std::vector<std::filesystem::path>{carA});
@@ -321,15 +322,17 @@ TEST_F(MainFormFilesTest, SaveAsOffersNoEarlierNameAndAsksBeforeReplacing) {
     }
 }
 
-// The real save dialog is asked for its overwrite question, with no name after New.
+// The real save dialog is asked for its overwrite question, with no name after New but the
+// folder of the file before.
 TEST_F(MainFormFilesTest, SaveDialogAsksWindowsForTheOverwriteQuestion) {
     static DWORD flags;
-    static std::wstring offered;
+    static std::wstring offered, initialDir;
     flags = 0;
     offered = L"unset";
     ui::SetSaveFileNameCall([](OPENFILENAMEW* ofn) -> BOOL {
         flags = ofn->Flags;
         offered = ofn->lpstrFile;
+        initialDir = ofn->lpstrInitialDir ? ofn->lpstrInitialDir : L"";
         return FALSE;  // cancelled
     });
     ui::SetDialogs(nullptr);
@@ -351,6 +354,7 @@ TEST_F(MainFormFilesTest, SaveDialogAsksWindowsForTheOverwriteQuestion) {
     Get<ui::MenuItem>("N3").Click();
     EXPECT_TRUE(flags & OFN_OVERWRITEPROMPT);
     EXPECT_EQ(offered, L"");
+    EXPECT_EQ(initialDir, folder.wstring());
 }
 
 // An export is no save: leaving the record afterwards asks first, and Yes opens the save on
