@@ -717,7 +717,7 @@ void TForm1::OfferRecordFileType() {
 }
 
 bool TForm1::ConfirmReplace(const std::filesystem::path& path) {
-    // The question and answers of the save dialog's own, No the default.
+    // Worded as the save dialog's own question; No is the default, so Enter replaces nothing.
     const std::string text = FileNameText(path) + " already exists.\nDo you want to replace it?";
     return ui::ShowMessageBox(text, "Confirm Save As", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
            IDYES;
