@@ -28,6 +28,7 @@ std::optional<std::filesystem::path> FileDialog::Execute() {
     request.filterIndex = filterIndex_;
     request.defaultExt = defaultExt_;
     request.fileName = fileName_;
+    request.initialDir = initialDir_;
     request.overwritePrompt = overwritePrompt_;
     auto answer = CurrentDialogs().FileDialog(request);
     if (!answer) return std::nullopt;

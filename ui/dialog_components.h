@@ -25,6 +25,8 @@ public:
     void SetDefaultExt(std::string ext) { defaultExt_ = std::move(ext); }
     const std::filesystem::path& FileName() const { return fileName_; }
     void SetFileName(std::filesystem::path name) { fileName_ = std::move(name); }
+    const std::filesystem::path& InitialDir() const { return initialDir_; }
+    void SetInitialDir(std::filesystem::path folder) { initialDir_ = std::move(folder); }
     bool OverwritePrompt() const { return overwritePrompt_; }
 
     // The chosen file, also kept as FileName with the filter index it was chosen with;
@@ -37,6 +39,7 @@ private:
     int filterIndex_ = 1;
     std::string defaultExt_;
     std::filesystem::path fileName_;
+    std::filesystem::path initialDir_;
     bool overwritePrompt_;
 };
 

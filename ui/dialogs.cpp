@@ -21,6 +21,11 @@ std::wstring FilterForWin32(const std::string& filter) {
     return out;
 }
 
+SaveFileNameCall& InstalledSaveCall() {
+    static SaveFileNameCall call = nullptr;
+    return call;
+}
+
 class SystemDialogs : public Dialogs {
 public:
     int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption,
@@ -47,9 +52,12 @@ public:
         ofn.lpstrFile = name.data();
         ofn.nMaxFile = static_cast<DWORD>(name.size());
         ofn.lpstrDefExt = defExt.empty() ? nullptr : defExt.c_str();
+        const std::wstring initialDir = request.initialDir.wstring();
+        ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
         ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
         if (request.save && request.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
-        BOOL ok = request.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+        SaveFileNameCall saveCall = InstalledSaveCall() ? InstalledSaveCall() : GetSaveFileNameW;
+        BOOL ok = request.save ? saveCall(&ofn) : GetOpenFileNameW(&ofn);
         if (!ok) return std::nullopt;
         return FileDialogAnswer{std::filesystem::path(name.data()),
                                 static_cast<int>(ofn.nFilterIndex)};
@@ -82,6 +90,8 @@ Dialogs& CurrentDialogs() {
 }
 
 void SetDialogs(Dialogs* dialogs) { Installed() = dialogs; }
+
+void SetSaveFileNameCall(SaveFileNameCall call) { InstalledSaveCall() = call; }
 
 void ShowMessage(const std::string& text) {
     CurrentDialogs().ShowMessageBox(GetActiveWindow(), text, ApplicationTitle(), MB_OK);

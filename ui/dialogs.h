@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commdlg.h>
 
 #include <filesystem>
 #include <optional>
@@ -19,6 +21,8 @@ struct FileDialogRequest {
     int filterIndex = 1;  // 1-based, as Win32 counts
     std::string defaultExt;
     std::filesystem::path fileName;
+    // Where the dialog opens when the file name names no folder; empty: the system's choice.
+    std::filesystem::path initialDir;
     bool overwritePrompt = false;
 };
 
@@ -43,6 +47,11 @@ public:
 // The dialogs in force; a test puts its own in place and restores the real ones with nullptr.
 Dialogs& CurrentDialogs();
 void SetDialogs(Dialogs* dialogs);
+
+// The call under the real save dialog; a test puts its own in place to see what reaches it,
+// and restores GetSaveFileNameW with nullptr.
+using SaveFileNameCall = BOOL(WINAPI*)(OPENFILENAMEW*);
+void SetSaveFileNameCall(SaveFileNameCall call);
 
 // A plain message: the text, the application title, OK.
 void ShowMessage(const std::string& text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,10 +24,15 @@ public:
     std::deque<int> answers;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;
     std::deque<std::optional<Colour>> colourAnswers;
+    // The save dialog's own question before it returns a file that exists, when the request
+    // asks for it: Yes returns the file; No (also when nothing is scripted) leaves the user
+    // in the dialog, who then cancels it.
+    std::deque<bool> replaceAnswers;
 
     std::vector<Box> boxes;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<Colour> colourRequests;
+    std::vector<std::filesystem::path> replaceQuestions;
 
     ScriptedDialogs() { SetDialogs(this); }
     ~ScriptedDialogs() override { SetDialogs(nullptr); }
@@ -47,6 +53,14 @@ public:
         if (fileAnswers.empty()) return std::nullopt;
         auto answer = fileAnswers.front();
         fileAnswers.pop_front();
+        std::error_code error;
+        if (answer && request.save && request.overwritePrompt &&
+            std::filesystem::exists(answer->fileName, error)) {
+            replaceQuestions.push_back(answer->fileName);
+            const bool yes = !replaceAnswers.empty() && replaceAnswers.front();
+            if (!replaceAnswers.empty()) replaceAnswers.pop_front();
+            if (!yes) return std::nullopt;
+        }
         return answer;
     }
 

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <system_error>
 
 namespace velmorant {
@@ -31,7 +33,7 @@ char Cp1251Of(char32_t c) {
 }
 
 // Unique enough among the saves of one machine: steady-clock ticks and a process counter.
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
+std::filesystem::path DefaultTemporaryPath(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
     auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
     std::filesystem::path name = target.filename();
@@ -56,7 +58,54 @@ bool TargetCanBeReplaced(const std::filesystem::path& target) {
     return probe.is_open();
 }
 
+TemporaryPathRule& InstalledRule() {
+    static TemporaryPathRule rule;
+    return rule;
+}
+
+std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
+    const TemporaryPathRule& rule = InstalledRule();
+    return rule ? rule(target) : DefaultTemporaryPath(target);
+}
+
+bool IsRegularFile(const std::filesystem::path& p) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(p, ec);
+}
+
+bool WriteAt0(const std::filesystem::path& target, std::string_view bytes) {
+    std::fstream file(target, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file.is_open()) return false;
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.flush();
+    bool ok = file.good();
+    file.close();
+    ok = ok && !file.fail();
+    std::error_code ec;
+    if (ok) std::filesystem::resize_file(target, bytes.size(), ec);
+    return ok && !ec;
+}
+
+// The target's own bytes replaced, where no file can be made beside it. Overwriting without
+// truncating first keeps the old bytes' room, so when the new ones do not fit (a full disk)
+// the old ones still do and are written back: a failure leaves the file as it was.
+WriteOutcome WriteInPlace(const std::filesystem::path& target, std::string_view bytes) {
+    std::ifstream in(target, std::ios::binary);
+    if (!in.is_open()) return {WriteStatus::CreateFailed, std::string(kFileWriteError)};
+    const std::string old{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const bool readAll = !in.bad();
+    in.close();
+    if (!readAll) return {WriteStatus::CreateFailed, std::string(kFileWriteError)};
+    if (WriteAt0(target, bytes)) return {};
+    WriteAt0(target, old);
+    return {WriteStatus::WriteFailed, UnableToWriteText(target)};
+}
+
 }  // namespace
+
+void SetTemporaryPathRule(TemporaryPathRule rule) {
+    InstalledRule() = std::move(rule);
+}
 
 std::string PathText(const std::filesystem::path& path) {
     std::u32string wide;
@@ -81,7 +130,17 @@ WriteOutcome WriteFileAtomically(const std::filesystem::path& target,
     if (!TargetCanBeReplaced(target)) return {WriteStatus::CreateFailed, std::string(kFileWriteError)};
     std::filesystem::path temp = TemporaryBeside(target);
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) return {WriteStatus::CreateFailed, std::string(kFileWriteError)};
+    if (!out.is_open()) {
+        // A folder where nothing new can be made, holding a target that may be written (the
+        // one settings file a program folder lets its users write): written in place, as
+        // the profile functions would.
+        if (!IsRegularFile(target))
+            return {WriteStatus::CreateFailed, std::string(kFileWriteError)};
+        std::ostringstream content;
+        produce(content);
+        if (!content) return {WriteStatus::WriteFailed, UnableToWriteText(target)};
+        return WriteInPlace(target, content.view());
+    }
 
     try {
         produce(out);

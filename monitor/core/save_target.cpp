@@ -30,6 +30,12 @@ SaveTarget ChooseSaveTarget(const std::filesystem::path& typed, int filterIndex)
     return target;
 }
 
+std::filesystem::path OfferedSaveName(const std::filesystem::path& last) {
+    std::filesystem::path offered = last;
+    if (HasExtension(offered, ".csv")) offered.replace_extension();
+    return offered;
+}
+
 int FilterOf(SaveFormat format) {
     return format == SaveFormat::TextExport ? kTextExportFilter : kRecordFileFilter;
 }

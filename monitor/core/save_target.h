@@ -19,6 +19,10 @@ inline constexpr int kTextExportFilter = 2;  // "Excel|*.csv"
 // takes the format of the type chosen in the dialog and that format's extension.
 SaveTarget ChooseSaveTarget(const std::filesystem::path& typed, int filterIndex);
 
+// The name Save As offers for the file last read or written: an export's name without its
+// ".csv", so that the type chosen in the dialog decides what the next save writes.
+std::filesystem::path OfferedSaveName(const std::filesystem::path& last);
+
 // The dialog's type for a format.
 int FilterOf(SaveFormat format);
 

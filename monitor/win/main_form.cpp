@@ -153,7 +153,17 @@ void TForm1::TxRxrmCreate() {
         if (ProbeComPort(Numbered("COM", n).c_str())) comboBox1_.AddItem(Numbered("COM", n));
     if (comboBox1_.ItemCount() > 0) comboBox1_.SetText(comboBox1_.Item(0));
     FrameCount = 1;
-    if (!ui::CommandLineArguments().empty()) timer2_.SetEnabled(true);
+    if (const auto arguments = ui::CommandLineArguments(); !arguments.empty()) {
+        // Against the folder the program was started from, so that the record's file (and the
+        // name Save As offers) is the one that was read.
+        commandLineFile_ = arguments.front();
+        std::error_code error;
+        if (!commandLineFile_.empty()) {
+            auto absolute = std::filesystem::absolute(commandLineFile_, error);
+            if (!error) commandLineFile_ = std::move(absolute);
+        }
+        timer2_.SetEnabled(true);
+    }
     // An error here ends the creation in the error box; the lamp then stays empty.
     plugins_.Scan(*this, Get<ui::MenuItem>("N5"), ui::ProgramFolder());
     RegisterFileType(ui::ExecutablePath());
@@ -363,9 +373,10 @@ void TForm1::Timer2Timer() {
     // other windows can let this timer fire before the 30 ms one has even started.
     StoreStartupFrame();
     // The settings are read again before the file, as the settings window's creation does.
-    Forms.Form9->FormCreate();
-    const auto arguments = ui::CommandLineArguments();
-    if (!arguments.empty()) LoadRecordFile(std::filesystem::path(arguments.front()));
+    // Settings that cannot be read (an old file whose erasure cannot be written) are reported
+    // and the file the program was started with is opened all the same.
+    ui::Guarded([] { Forms.Form9->FormCreate(); });
+    if (!ui::CommandLineArguments().empty()) LoadRecordFile(commandLineFile_);
 }
 
 void TForm1::Timer7Timer() {
@@ -469,6 +480,8 @@ void TForm1::ConfirmDiscardRecord() {
     }
     switch (ui::ShowMessageBox(kUnsavedQuestion, kWarning, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
         case IDYES:
+            // The save that keeps the recording opens on its type, whatever was written last.
+            OfferRecordFileType();
             SaveRecordAs();
             if (!RecordUnsaved.load()) ClearRecord();
             break;
@@ -653,7 +666,11 @@ void TForm1::SaveRecordAs() {
 
     auto& open = Get<ui::OpenDialog>("OpenDialog1");
     auto& save = Get<ui::SaveDialog>("SaveDialog1");
-    if (!statusBar1_.PanelText(0).empty()) save.SetFileName(open.FileName());
+    // A record without a file of its own (new, read from the car, or at start) is offered
+    // no earlier file's name, which Enter would replace, only that file's folder.
+    save.SetFileName(statusBar1_.PanelText(0).empty() ? std::filesystem::path()
+                                                      : OfferedSaveName(open.FileName()));
+    save.SetInitialDir(open.FileName().parent_path());
     const auto chosen = save.Execute();
     if (!chosen || chosen->empty()) return;
 
@@ -675,6 +692,9 @@ void TForm1::SaveRecordAs() {
     const SaveTarget target = ChooseSaveTarget(*chosen, save.FilterIndex());
     const bool exportText = target.Format == SaveFormat::TextExport;
     const std::filesystem::path& path = target.Path;
+    // The dialog asked about the name it returned; one the chosen type changed is asked here.
+    std::error_code error;
+    if (path != *chosen && std::filesystem::exists(path, error) && !ConfirmReplace(path)) return;
     save.SetDefaultExt(exportText ? "csv" : "vmr");
     const auto frames = FramesOf(Record, scrollBar1_.Max());
     const WriteOutcome out = exportText ? WriteTextExport(path, frames, sections, UserLocale.Time)
@@ -685,11 +705,26 @@ void TForm1::SaveRecordAs() {
     }
     if (!out.Ok()) throw std::runtime_error(out.ErrorText);
     edit1_.SetText("Data to: " + FileNameText(path));
-    RecordUnsaved = false;
+    // An export cannot be read back and holds no description, bookmarks or reasons: only a
+    // recorded data file saves the record.
+    if (!exportText) RecordUnsaved = false;
     statusBar1_.SetPanelText(0, FileNameText(path));
     open.SetFileName(path);
     // The dialog opens next time on the type of the name it offers.
     save.SetFilterIndex(FilterOf(target.Format));
+}
+
+void TForm1::OfferRecordFileType() {
+    auto& save = Get<ui::SaveDialog>("SaveDialog1");
+    save.SetFilterIndex(kRecordFileFilter);
+    save.SetDefaultExt("vmr");
+}
+
+bool TForm1::ConfirmReplace(const std::filesystem::path& path) {
+    // Worded as the save dialog's own question; No is the default, so Enter replaces nothing.
+    const std::string text = FileNameText(path) + " already exists.\nDo you want to replace it?";
+    return ui::ShowMessageBox(text, "Confirm Save As", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
+           IDYES;
 }
 
 }  // namespace velmorant

@@ -107,6 +107,10 @@ private:
     // After any read that got past the file's first line: the car window for an additional
     // description, the reference columns when there are references.
     void ShowRecordExtras();
+    // The save dialog opened next on the recorded data file's type.
+    void OfferRecordFileType();
+    // Yes to replacing an existing file that Save As is about to write.
+    bool ConfirmReplace(const std::filesystem::path& path);
 
     ui::ComboBox& comboBox1_;
     ui::Button& button1_;
@@ -137,6 +141,8 @@ private:
     bool inResize_ = false;
     bool resizeAgain_ = false;
     HANDLE instanceMutex_ = nullptr;
+    // The file named on the command line, made absolute at start.
+    std::filesystem::path commandLineFile_;
     PluginHost plugins_;
 };
 

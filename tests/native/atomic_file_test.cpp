@@ -1,9 +1,15 @@
-#include <gtest/gtest.h>
+#include "monitor/core/atomic_file.h"
 
+#include <gtest/gtest.h>
+#if defined(__linux__)
+#include <sys/resource.h>
+#endif
+
+#include <csignal>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
-#include "monitor/core/atomic_file.h"
 #include "tests/native/file_test_support.h"
 
 using namespace velmorant;
@@ -65,3 +71,78 @@ TEST(AtomicFile, PathTextIsCp1251) {
     EXPECT_EQ(PathText(p), "Моя машина №1 \x88.vmr");
     EXPECT_EQ(PathText(std::filesystem::path(u8"\u65E5\u672C.vmr")), "??.vmr");
 }
+
+// A folder where nothing new can be made (a program folder whose settings file alone may be
+// written): a target that exists and may be written is written in place; anything else still
+// fails to be created, and a failed write leaves the old bytes.
+TEST(AtomicFile, WritesInPlaceWhereNoTemporaryFileCanBeMade) {
+    struct Case {
+        const char* how;
+        bool seam;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"temporary files cannot be created", true, "data.vmr"},
+        // Real, without the seam: the temporary name is longer than a file name may be.
+        {"a name with no room for the temporary one", false, std::string(250, 'n')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        TempFolder folder;
+        std::optional<NoTemporaryFiles> noTemporary;
+        if (c.seam) noTemporary.emplace();
+        const auto target = folder / c.name;
+        WriteBytes(target, "the old file, longer than the new");
+
+        ASSERT_TRUE(WriteFileAtomically(target, "new").Ok());
+        EXPECT_EQ(ReadBytes(target), "new");
+        const std::string longer(5000, 'L');
+        ASSERT_TRUE(WriteFileAtomically(target, longer).Ok());
+        EXPECT_EQ(ReadBytes(target), longer);
+
+        WriteOutcome failed = WriteFileAtomically(target, [](std::ostream& out) {
+            out << "half of the new";
+            out.setstate(std::ios::badbit);
+        });
+        EXPECT_EQ(failed.Status, WriteStatus::WriteFailed);
+        EXPECT_EQ(failed.ErrorText, "Unable to write to " + PathText(target));
+        EXPECT_EQ(ReadBytes(target), longer);
+
+        // Nothing to write over: a missing target and a folder are not created.
+        const auto missing = folder / (c.name.substr(1) + "x");
+        std::filesystem::create_directory(folder / (c.name.substr(1) + "d"));
+        for (const auto& other : {missing, folder / (c.name.substr(1) + "d")}) {
+            WriteOutcome w = WriteFileAtomically(other, "x");
+            EXPECT_EQ(w.Status, WriteStatus::CreateFailed);
+            EXPECT_EQ(w.ErrorText, "File write error");
+        }
+        EXPECT_FALSE(std::filesystem::exists(missing));
+        EXPECT_EQ(folder.FileNames().size(), 2u);  // the target and the folder
+    }
+}
+
+#if defined(__linux__)
+// Written in place on a disk that fills up half way: the old bytes are put back.
+TEST(AtomicFile, InPlaceWriteThatDoesNotFitLeavesTheOldFile) {
+    TempFolder folder;
+    NoTemporaryFiles noTemporary;
+    const auto target = folder / "Velmorant.ini";
+    const std::string old = "[Main]\r\nVersion=8000\r\n";
+    WriteBytes(target, old);
+
+    // A file-size limit stands for the full disk: writes past it fail.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const WriteOutcome w = WriteFileAtomically(target, std::string(4096, 'x'));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousSignal);
+
+    EXPECT_EQ(w.Status, WriteStatus::WriteFailed);
+    EXPECT_EQ(w.ErrorText, "Unable to write to " + PathText(target));
+    EXPECT_EQ(ReadBytes(target), old);
+}
+#endif

@@ -48,6 +48,19 @@ private:
     std::filesystem::path path_;
 };
 
+// While it lives, the temporary file of every write goes where none can be made, as in a
+// folder that lets nothing new be created.
+struct NoTemporaryFiles {
+    NoTemporaryFiles() {
+        SetTemporaryPathRule([](const std::filesystem::path& target) {
+            return target.parent_path() / "no such folder" / "x.tmp";
+        });
+    }
+    ~NoTemporaryFiles() { SetTemporaryPathRule(nullptr); }
+    NoTemporaryFiles(const NoTemporaryFiles&) = delete;
+    NoTemporaryFiles& operator=(const NoTemporaryFiles&) = delete;
+};
+
 inline std::string ReadBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

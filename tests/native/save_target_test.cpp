@@ -35,3 +35,21 @@ TEST(SaveTarget, TypedExtensionChoosesTheFormatOthersTakeTheChosenType) {
         EXPECT_EQ(target.Format, c.format);
     }
 }
+
+// An export's name is offered without its ".csv": the type chosen then decides, a record
+// file's name is offered as it is.
+TEST(SaveTarget, OfferedNameDropsOnlyAnExportsExtension) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"dir/carA.vmr", "dir/carA.vmr"},
+        {"dir/carA.csv", "dir/carA"},
+        {"dir/carA.CSV", "dir/carA"},
+        {"carA.csv.vmr", "carA.csv.vmr"},
+        {"dir.csv/carA", "dir.csv/carA"},
+        {"a.b.csv", "a.b"},
+        {"", ""},
+    };
+    for (const auto& [last, offered] : cases) {
+        SCOPED_TRACE(last);
+        EXPECT_EQ(OfferedSaveName(last), std::filesystem::path(offered));
+    }
+}

@@ -251,6 +251,29 @@ TEST(SettingsFile, WriteFailingHalfWayKeepsTheOldFile) {
 }
 #endif
 
+// A program folder where nothing new can be made but the settings file may be written: the
+// program's and Viewer's erasure of an old file and the program's write go into the file.
+TEST(SettingsFile, WrittenInPlaceWhereNoTemporaryFileCanBeMade) {
+    const std::string old =
+        "[Main]\r\nVersion=7000\r\n[Param]\r\nVozduh=2\r\n[Koment]\r\nMarka=x\r\n";
+    const std::string erased = "[Main]\r\nVersion=7000\r\n[Koment]\r\nMarka=x\r\n";
+    TempFolder folder;
+    NoTemporaryFiles noTemporary;
+    const auto path = folder / "Velmorant.ini";
+    WriteBytes(path, old);
+    Settings defaults;
+    defaults.Koment.Marka = "x";
+    EXPECT_EQ(ReadSettings(path), defaults);
+    EXPECT_EQ(ReadBytes(path), erased);
+    WriteBytes(path, old);
+    EXPECT_EQ(ReadViewerSettings(path), ViewerSettings{});
+    EXPECT_EQ(ReadBytes(path), erased);
+
+    WriteSettings(path, Changed(), true);
+    EXPECT_EQ(ReadSettings(path), Changed());
+    EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"Velmorant.ini"});
+}
+
 TEST(SettingsFile, PathBesideTheProgram) {
     EXPECT_EQ(SettingsPathOf("/opt/velmorant/Velmorant.exe"), std::filesystem::path("/opt/velmorant/Velmorant.ini"));
     EXPECT_EQ(SettingsPathOf("prog"), std::filesystem::path("prog.ini"));

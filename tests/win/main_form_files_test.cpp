@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "monitor/core/atomic_file.h"
 #include "monitor/core/record_file_reader.h"
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_forms.h"
@@ -19,6 +20,7 @@
 #include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
+#include "ui/dialogs.h"
 #include "ui/scripted_dialogs.h"
 
 using namespace velmorant;
@@ -48,6 +50,20 @@ protected:
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / "velmorant_main_form_files";
 };
+
+// Frames of a recorded data file on disk, -1 when it is none.
+int FramesIn(const std::filesystem::path& path) {
+    const RecordFileResult read = ReadRecordFile(path, UserLocale.Time);
+    return read.Status == ReadStatus::Ok ? static_cast<int>(read.Content.Frames.size()) : -1;
+}
+
+std::string FirstLine(const std::filesystem::path& path) {
+    std::string first;
+    std::getline(std::ifstream(path, std::ios::binary), first);
+    return first;
+}
+
+constexpr char kUnsaved[] = "Data not saved. Save to file?";
 
 void PutOnClipboard(HWND owner, const std::wstring& text) {
     ASSERT_TRUE(OpenClipboard(owner));
@@ -163,7 +179,8 @@ TEST_F(MainFormFilesTest, SaveAsOffersTheCurrentFileName) {
 
 // A typed ".vmr" or ".csv" chooses what is written, whichever type the dialog shows (after an
 // export it opens on "Excel"); only another or no extension takes the chosen type's. The
-// next Save As offers the written name with its type, and a saved record file reopens.
+// next Save As offers the written name (an export's without ".csv") with its type, and a
+// saved record file reopens.
 TEST_F(MainFormFilesTest, TypedExtensionChoosesTheFormatWhateverTypeIsChosen) {
     constexpr int kRecord = 1, kExport = 2;
     struct Save {
@@ -207,7 +224,8 @@ TEST_F(MainFormFilesTest, TypedExtensionChoosesTheFormatWhateverTypeIsChosen) {
             if (std::string(s.typed) != s.written) {
                 EXPECT_FALSE(std::filesystem::exists(File(s.typed)));
             }
-            EXPECT_FALSE(RecordUnsaved.load());
+            // Only a record file saves the record.
+            EXPECT_EQ(RecordUnsaved.load(), s.format == kExport);
             EXPECT_EQ(Status(), std::string("Data to: ") + s.written);
             std::string first;
             std::getline(std::ifstream(written, std::ios::binary), first);
@@ -217,7 +235,10 @@ TEST_F(MainFormFilesTest, TypedExtensionChoosesTheFormatWhateverTypeIsChosen) {
             dialogs.fileRequests.clear();
             saveAs.Click();
             ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-            EXPECT_EQ(dialogs.fileRequests[0].fileName, written);
+            // An export's name is offered without ".csv": the type chosen decides.
+            auto offered = written;
+            if (s.format == kExport) offered.replace_extension();
+            EXPECT_EQ(dialogs.fileRequests[0].fileName, offered);
             EXPECT_EQ(dialogs.fileRequests[0].filterIndex, s.format);
             if (s.format == kRecord) {
                 ASSERT_TRUE(form->LoadRecordFile(written));
@@ -225,4 +246,223 @@ TEST_F(MainFormFilesTest, TypedExtensionChoosesTheFormatWhateverTypeIsChosen) {
             }
         }
     }
+}
+
+// Car A saved, then a record without a file of its own (New, a reading): Save As offers no
+// name, and an existing file is replaced only after Yes to the question, the dialog's own
+// for the name it returns, the program's for a name the chosen type gave its extension.
+TEST_F(MainFormFilesTest, SaveAsOffersNoEarlierNameAndAsksBeforeReplacing) {
+    auto& saveAs = Get<ui::MenuItem>("N3");
+    struct Loss {
+        const char* how;
+        std::function<void()> run;
+    };
+    const Loss losses[] = {
+        {"New", [&] { Get<ui::MenuItem>("N14").Click(); }},
+        {"a reading",
+         [&] {
+             line.events = SynthesizeStream(std::vector<EcuFrame>(2), {});
+             Get<ui::Button>("Button1").Click();
+             PumpUntil([&] { return Get<ui::ScrollBar>("ScrollBar1").Max() == 2; });
+             Get<ui::Button>("Button1").Click();
+         }},
+    };
+    struct Name {
+        const char* typed;
+        int type;
+        bool dialogAsks;  // else the program asks, for the name with the type's extension
+    };
+    const Name names[] = {{"carA.vmr", 1, true}, {"carA", 1, false}, {"carA.txt", 1, false}};
+    for (const Loss& loss : losses) {
+        for (const Name& name : names) {
+            SCOPED_TRACE(std::string(loss.how) + ", typed " + name.typed);
+            std::filesystem::remove_all(folder);
+            ASSERT_TRUE(form->LoadRecordFile(Recording("source.vmr", 9)));
+            const auto carA = File("carA.vmr");
+            dialogs.fileAnswers = {ui::FileDialogAnswer{carA, 1}};
+            saveAs.Click();
+            ASSERT_EQ(FramesIn(carA), 9);
+
+            loss.run();
+            car->Memo2().SetLines({"Причина"});
+            const int frames = Get<ui::ScrollBar>("ScrollBar1").Max();
+            ASSERT_NE(frames, 9);
+            const bool unsaved = RecordUnsaved.load();
+            const std::string status = Status();
+            for (const bool yes : {false, true}) {
+                SCOPED_TRACE(yes ? "Yes" : "No");
+                dialogs.fileRequests.clear();
+                dialogs.boxes.clear();
+                dialogs.replaceQuestions.clear();
+                dialogs.fileAnswers = {ui::FileDialogAnswer{File(name.typed), name.type}};
+                dialogs.replaceAnswers = {yes};
+                if (!name.dialogAsks) dialogs.answers = {yes ? IDYES : IDNO};
+                saveAs.Click();
+                ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+                EXPECT_EQ(dialogs.fileRequests[0].fileName, std::filesystem::path());
+                EXPECT_EQ(dialogs.fileRequests[0].initialDir, folder);  // car A's
+                EXPECT_TRUE(dialogs.fileRequests[0].overwritePrompt);
+                if (name.dialogAsks) {
+                    EXPECT_EQ(dialogs.replaceQuestions, std::vector<std::filesystem::path>{carA});
+                    EXPECT_TRUE(dialogs.boxes.empty());
+                } else {
+                    EXPECT_TRUE(dialogs.replaceQuestions.empty());
+                    ASSERT_EQ(dialogs.boxes.size(), 1u);
+                    EXPECT_EQ(dialogs.boxes[0].text,
+                              "carA.vmr already exists.\nDo you want to replace it?");
+                    EXPECT_EQ(dialogs.boxes[0].caption, "Confirm Save As");
+                    EXPECT_EQ(dialogs.boxes[0].flags,
+                              static_cast<UINT>(MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2));
+                }
+                EXPECT_EQ(FramesIn(carA), yes ? frames : 9);
+                EXPECT_EQ(RecordUnsaved.load(), yes ? false : unsaved);
+                EXPECT_EQ(Status(), yes ? std::string("Data to: carA.vmr") : status);
+            }
+        }
+    }
+}
+
+// The real save dialog is asked for its overwrite question, with no name after New but the
+// folder of the file before.
+TEST_F(MainFormFilesTest, SaveDialogAsksWindowsForTheOverwriteQuestion) {
+    static DWORD flags;
+    static std::wstring offered, initialDir;
+    flags = 0;
+    offered = L"unset";
+    ui::SetSaveFileNameCall([](OPENFILENAMEW* ofn) -> BOOL {
+        flags = ofn->Flags;
+        offered = ofn->lpstrFile;
+        initialDir = ofn->lpstrInitialDir ? ofn->lpstrInitialDir : L"";
+        return FALSE;  // cancelled
+    });
+    ui::SetDialogs(nullptr);
+    struct Restore {
+        ui::ScriptedDialogs& scripted;
+        ~Restore() {
+            ui::SetSaveFileNameCall(nullptr);
+            ui::SetDialogs(&scripted);
+        }
+    } restore{dialogs};
+    ASSERT_TRUE(form->LoadRecordFile(Recording("carA.vmr", 3)));
+    Get<ui::MenuItem>("N3").Click();
+    EXPECT_TRUE(flags & OFN_OVERWRITEPROMPT);
+    EXPECT_EQ(offered, File("carA.vmr").wstring());
+
+    Get<ui::MenuItem>("N14").Click();
+    car->Memo2().SetLines({"Причина"});
+    flags = 0;
+    Get<ui::MenuItem>("N3").Click();
+    EXPECT_TRUE(flags & OFN_OVERWRITEPROMPT);
+    EXPECT_EQ(offered, L"");
+    EXPECT_EQ(initialDir, folder.wstring());
+}
+
+// An export is no save: leaving the record afterwards asks first, and Yes opens the save on
+// the record file's type with the export's name without ".csv", so that the record is saved
+// and only then dropped.
+TEST_F(MainFormFilesTest, AnExportLeavesTheRecordUnsavedAndTheQuestionSavesARecordFile) {
+    constexpr int kRecord = 1, kExport = 2;
+    struct Leave {
+        const char* how;
+        std::function<void()> run;
+    };
+    const Leave leaves[] = {
+        {"Exit",
+         [&] {
+             bool canClose = true;
+             form->FormCloseQuery(canClose);
+             EXPECT_FALSE(canClose);
+         }},
+        {"New", [&] { Get<ui::MenuItem>("N14").Click(); }},
+        {"View", [&] { Get<ui::MenuItem>("N2").Click(); }},
+        {"Read", [&] { Get<ui::Button>("Button1").Click(); }},
+    };
+    auto& saveAs = Get<ui::MenuItem>("N3");
+    const auto carB = File("carB.csv");
+    for (const Leave& leave : leaves) {
+        SCOPED_TRACE(leave.how);
+        std::filesystem::remove_all(folder);
+        ASSERT_TRUE(form->LoadRecordFile(Recording("source.vmr", 3)));
+        Get<ui::Button>("Button5").Click();  // a frame deleted: the record is unsaved
+        ASSERT_TRUE(RecordUnsaved.load());
+        dialogs.fileAnswers = {ui::FileDialogAnswer{carB, kExport}};
+        saveAs.Click();
+        ASSERT_EQ(FirstLine(carB), "Record from Velmorant;;;;;;2 frames\r");
+        EXPECT_EQ(Status(), "Data to: carB.csv");
+        EXPECT_TRUE(RecordUnsaved.load());
+
+        // Cancel keeps everything.
+        dialogs.boxes.clear();
+        dialogs.fileRequests.clear();
+        leave.run();
+        ASSERT_EQ(dialogs.boxes.size(), 1u);
+        EXPECT_EQ(dialogs.boxes[0].text, kUnsaved);
+        EXPECT_TRUE(dialogs.fileRequests.empty());
+        EXPECT_EQ(Get<ui::ScrollBar>("ScrollBar1").Max(), 2);
+        EXPECT_TRUE(RecordUnsaved.load());
+    }
+
+    // Plain Save As after the export: its type, its name without ".csv".
+    dialogs.fileRequests.clear();
+    saveAs.Click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, File("carB"));
+    EXPECT_EQ(dialogs.fileRequests[0].filterIndex, kExport);
+
+    // Yes to the question: the record file's type; the name as offered takes its extension.
+    dialogs.fileRequests.clear();
+    dialogs.answers = {IDYES};
+    dialogs.fileAnswers = {ui::FileDialogAnswer{File("carB"), kRecord}};
+    Get<ui::MenuItem>("N14").Click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, File("carB"));
+    EXPECT_EQ(dialogs.fileRequests[0].filterIndex, kRecord);
+    EXPECT_EQ(dialogs.fileRequests[0].defaultExt, "vmr");
+    EXPECT_EQ(FramesIn(File("carB.vmr")), 2);
+    EXPECT_FALSE(RecordUnsaved.load());
+    EXPECT_EQ(Get<ui::ScrollBar>("ScrollBar1").Max(), 1);  // New went on after the save
+
+    // Exporting from the question's dialog is no save either: the record stays.
+    ASSERT_TRUE(form->LoadRecordFile(File("carB.vmr")));
+    Get<ui::Button>("Button5").Click();
+    dialogs.answers = {IDYES};
+    dialogs.fileAnswers = {ui::FileDialogAnswer{File("carC.csv"), kExport}};
+    bool canClose = true;
+    form->FormCloseQuery(canClose);
+    EXPECT_FALSE(canClose);
+    EXPECT_TRUE(std::filesystem::exists(File("carC.csv")));
+    EXPECT_TRUE(RecordUnsaved.load());
+    EXPECT_EQ(Status(), "Data to: carC.csv");
+}
+
+// A folder where nothing new can be made: an existing record file that may be written is
+// saved in place; a new name still fails with the box, the record left unsaved.
+TEST_F(MainFormFilesTest, FolderWithoutRoomForATemporaryFileSavesAWritableFileInPlace) {
+    ASSERT_TRUE(form->LoadRecordFile(Recording("carA.vmr", 9)));
+    const auto carA = File("carA.vmr");
+    SetTemporaryPathRule([](const std::filesystem::path& target) {
+        return target.parent_path() / "no such folder" / "x.tmp";
+    });
+    struct Restore {
+        ~Restore() { SetTemporaryPathRule(nullptr); }
+    } restore;
+    Get<ui::Button>("Button5").Click();
+    ASSERT_TRUE(RecordUnsaved.load());
+
+    const auto carB = File("carB.vmr");
+    dialogs.fileAnswers = {ui::FileDialogAnswer{carB, 1}};
+    Get<ui::MenuItem>("N3").Click();
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "File write error");
+    EXPECT_FALSE(std::filesystem::exists(carB));
+    EXPECT_TRUE(RecordUnsaved.load());
+
+    dialogs.boxes.clear();
+    dialogs.fileAnswers = {ui::FileDialogAnswer{carA, 1}};
+    dialogs.replaceAnswers = {true};
+    Get<ui::MenuItem>("N3").Click();
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(FramesIn(carA), 8);
+    EXPECT_FALSE(RecordUnsaved.load());
+    EXPECT_EQ(Status(), "Data to: carA.vmr");
 }

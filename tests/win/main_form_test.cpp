@@ -221,9 +221,10 @@ TEST_F(MainFormTest, SaveAndReloadThroughTheDialogs) {
     const auto source = WriteRecording(7);
     ASSERT_TRUE(form->LoadRecordFile(source));
     const auto target = std::filesystem::temp_directory_path() / "velmorant_saved.txt";
+    const auto saved = std::filesystem::temp_directory_path() / "velmorant_saved.vmr";
+    std::filesystem::remove(saved);  // no question about replacing an earlier run's file
     dialogs.fileAnswers = {ui::FileDialogAnswer{target, 1}};
     form->SaveRecordAs();
-    const auto saved = std::filesystem::temp_directory_path() / "velmorant_saved.vmr";
     ASSERT_TRUE(std::filesystem::exists(saved));
     EXPECT_EQ(Status(), "Data to: velmorant_saved.vmr");
     auto bytes = [](const std::filesystem::path& p) {
@@ -269,6 +270,7 @@ TEST_F(MainFormTest, ReferenceColumnsAndTheirFile) {
 
     const auto saved = std::filesystem::temp_directory_path() / "velmorant_references.vmr";
     dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
+    dialogs.replaceAnswers = {true};  // the file of an earlier save, replaced
     form->SaveRecordAs();
     ASSERT_FALSE(Get<ui::MenuItem>("N13").Checked());
     ASSERT_TRUE(form->LoadRecordFile(saved));
@@ -281,6 +283,7 @@ TEST_F(MainFormTest, ReferenceColumnsAndTheirFile) {
 
     Get<ui::Button>("Button2").OnMouseDown(ui::MouseButton::Left, 1, 1);
     dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
+    dialogs.replaceAnswers = {true};  // the file of an earlier save, replaced
     form->SaveRecordAs();
     ASSERT_TRUE(form->LoadRecordFile(saved));
     EXPECT_TRUE(Get<ui::MenuItem>("N13").Checked());

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "monitor/core/atomic_file.h"
 #include "monitor/core/bookmarks.h"
 #include "monitor/core/ini_file.h"
 #include "monitor/core/record_file_writer.h"
@@ -360,4 +362,80 @@ TEST_F(ProgramFormsTest, StartupReopensTheWindowsOpenAtTheLastExit) {
         ui::App().DestroyForms();
         Forms = {};
     }
+}
+
+// A file named on the command line relative to the folder the program started in is that
+// folder's file, whatever the current folder is later: it is read, and Save As offers it by
+// its full name, not the bare name another folder would give another file.
+TEST_F(ProgramFormsTest, RelativeCommandLineFileIsTheStartFoldersFile) {
+    test::WriteTestRecording(env.folder / "rich.vmr", 12);
+    const auto elsewhere = env.folder / "elsewhere";
+    std::filesystem::create_directories(elsewhere);
+    test::WriteTestRecording(elsewhere / "rich.vmr", 5);
+    env.arguments = {L"rich.vmr"};
+    struct Restore {
+        std::filesystem::path folder = std::filesystem::current_path();
+        ~Restore() { std::filesystem::current_path(folder); }
+    } restore;
+    std::filesystem::current_path(env.folder);
+    Create();
+    std::filesystem::current_path(elsewhere);
+    main->Timer2Timer();
+    EXPECT_EQ(main->Get<ui::ScrollBar>("ScrollBar1").Max(), 12);
+    EXPECT_EQ(main->Get<ui::Edit>("Edit1").Text(), "Data from: rich.vmr");
+
+    main->Get<ui::MenuItem>("N3").Click();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, env.folder / "rich.vmr");
+}
+
+// A program folder where nothing new can be made, with a settings file that may be written:
+// the version rule's erasure at start and the exit's write go into the file itself.
+TEST_F(ProgramFormsTest, SettingsAreWrittenInPlaceWhereNoTemporaryFileCanBeMade) {
+    std::ofstream(SettingsFile(), std::ios::binary)
+        << "[Main]\r\nVersion=7000\r\n[Param]\r\nVozduh=4\r\n[Koment]\r\nMarka=Car\r\n";
+    SetTemporaryPathRule([](const std::filesystem::path& target) {
+        return target.parent_path() / "no such folder" / "x.tmp";
+    });
+    struct Restore {
+        ~Restore() { SetTemporaryPathRule(nullptr); }
+    } restore;
+    Create();
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_FALSE(IniFile::Load(SettingsFile()).HasSection("Param"));
+
+    const Settings stored = PlacedSettings();
+    PlaceWindows(*main, stored);
+    main->FormClose();
+    EXPECT_TRUE(dialogs.boxes.empty());
+    const IniFile written = IniFile::Load(SettingsFile());
+    EXPECT_EQ(written.ReadString("Main", "Version", ""), "8000");
+    EXPECT_EQ(ReadSettings(SettingsFile()).FormPos, stored.FormPos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(env.folder),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+// Started with a file while an old settings file cannot be erased (another program holds it
+// open): both readings say so in the error box, and the file is opened all the same.
+TEST_F(ProgramFormsTest, CommandLineFileOpensWhenTheSettingsCannotBeErased) {
+    const auto file = env.folder / "recording.vmr";
+    test::WriteTestRecording(file, 12);
+    env.arguments = {file.wstring()};
+    std::ofstream(SettingsFile(), std::ios::binary)
+        << "[Main]\r\nVersion=7000\r\n[Param]\r\nVozduh=4\r\n";
+    HANDLE held = CreateFileW(SettingsFile().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    struct Release {
+        HANDLE handle;
+        ~Release() { CloseHandle(handle); }
+    } release{held};
+    Create();
+    main->Timer2Timer();
+    const std::string unable = "Unable to write to " + PathText(SettingsFile()) + ".";
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    for (const auto& box : dialogs.boxes) EXPECT_EQ(box.text, unable);
+    EXPECT_EQ(main->Get<ui::ScrollBar>("ScrollBar1").Max(), 12);
+    EXPECT_EQ(main->Get<ui::Edit>("Edit1").Text(), "Data from: recording.vmr");
 }
