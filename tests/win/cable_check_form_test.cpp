@@ -112,6 +112,44 @@ TEST_F(CableCheckTest, ShowsEachLevelOfTheLine) {
     }
 }
 
+// The level the line has when the check starts is shown at once, whatever an earlier check
+// left on the label; the changes are followed from there.
+TEST_F(CableCheckTest, StartsWithTheLevelTheLineHas) {
+    struct Case {
+        const char* earlier;  // the label as an earlier check left it
+        bool dsrAtOpen;
+        bool statusFails;
+        const char* want;
+    };
+    const Case cases[] = {
+        {"0", true, false, "1"},  // +5 V put on before the check
+        {"0", false, false, "0"}, {"1", false, false, "0"}, {"1", true, false, "1"},
+        {"1", false, true, ""},  // a level that cannot be read is not guessed
+    };
+    ChooseCableCheck();
+    for (const Case& c : cases) {
+        const std::string what = std::string("earlier ") + c.earlier + ", line " +
+                                 (c.dsrAtOpen ? "on" : "off") +
+                                 (c.statusFails ? ", unreadable" : "");
+        check->Get<ui::Label>("Label1").SetCaption(c.earlier);
+        line.dsrAtOpen = c.dsrAtOpen;
+        line.failStatus = c.statusFails;
+        PressButton();
+        ASSERT_EQ(ButtonText(), "Stop verification") << what;
+        PumpFor(50);
+        EXPECT_EQ(Level(), c.want) << what;
+        if (!c.statusFails) {
+            ASSERT_TRUE(line.Change(!c.dsrAtOpen)) << what;
+            const char* next = c.dsrAtOpen ? "0" : "1";
+            PumpUntil([&] { return Level() == next; }, 3000);
+            EXPECT_EQ(Level(), next) << what;
+        }
+        PressButton();
+        ASSERT_TRUE(ThreadEnded()) << what;
+        PumpFor(20);  // whatever the ended thread posted
+    }
+}
+
 TEST_F(CableCheckTest, FailedOpenStaysIdleAndTheNextPressTriesAgain) {
     ChooseCableCheck();
     main->Get<ui::ComboBox>("ComboBox1").SetText("COM8");
