@@ -12,6 +12,7 @@
 #include "monitor/win/program_state.h"
 #include "tests/win/pump.h"
 #include "tests/win/scripted_line.h"
+#include "tests/win/window_text.h"
 #include "ui/application.h"
 #include "ui/error_box.h"
 #include "ui/scripted_dialogs.h"
@@ -48,7 +49,10 @@ protected:
     void PressButton() {
         ui::Guarded([&] { check->Get<ui::Button>("Button1").Click(); });
     }
-    std::string Level() { return check->Get<ui::Label>("Label1").Caption(); }
+    // The level as the window shows it.
+    std::string Level() {
+        return ui::WideToCp1251(WindowText(check->Get<ui::Label>("Label1").Handle()));
+    }
     std::string ButtonText() { return check->Get<ui::Button>("Button1").Caption(); }
     bool ThreadEnded() {
         return CableRec.Thread && WaitForSingleObject(CableRec.Thread, 1000) == WAIT_OBJECT_0;
