@@ -65,6 +65,9 @@ void TForm8::Button1Click() {
     }
     notVerifying_ = false;
     button1_.SetCaption(kStop);
+    // An earlier check's level is no news about this line; the thread reports the level it
+    // reads at once, and nothing shows when it cannot be read.
+    label1_.SetCaption("");
 }
 
 void TForm8::FormClose() {

@@ -19,6 +19,12 @@ DWORD WINAPI CableCheckThread(LPVOID param) {
     TComPortRec& rec = *static_cast<TComPortRec*>(param);
     SerialApi& api = Serial();
     CommEventWait wait(rec);
+    // The line may be on already when the check starts: its level is shown at once, and
+    // from here on each change. Read here, before the first wait, so no change reported
+    // later can be overtaken by it.
+    DWORD initial = 0;
+    if (api.GetCommModemStatus(wait.Port(), &initial))
+        PostMessageW(CableCheckWindow.load(), WM_CABLELEVEL, (initial & MS_DSR_ON) ? 1 : 0, 0);
     while (rec.Stop.load() == 0) {
         const bool dsrEvent = wait.Next();
         DWORD status = 0;

@@ -18,8 +18,9 @@ extern std::atomic<HWND> CableCheckWindow;
 
 bool OpenCablePort(int portNumber);
 bool CloseCablePort();
-// Reports the DSR level at every change of the line, as it is: the inverse-adapter setting
-// is for reading only, this check is there to find out whether the cable inverts.
+// Reports the DSR level when it starts and at every change of the line, as it is: the
+// inverse-adapter setting is for reading only, this check is there to find out whether the
+// cable inverts.
 DWORD WINAPI CableCheckThread(LPVOID rec);
 
 }  // namespace velmorant

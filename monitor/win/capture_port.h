@@ -16,6 +16,9 @@ inline constexpr UINT WM_EDGELIST = WM_USER + 0x55;
 // From the capture thread to the main window: the machine has no performance counter.
 inline constexpr UINT WM_COUNTERFAILED = WM_USER + 0x56;
 inline constexpr char kCounterFailedText[] = "Change PC, he is too old :)";
+// From the capture thread to the main window: the port has failed every wait for a while (a
+// pulled adapter) and the thread has ended. WParam: the thread's id.
+inline constexpr UINT WM_CAPTUREFAILED = WM_USER + 0x57;
 
 // The inverse-adapter setting, read by the capture thread at every edge.
 extern std::atomic<bool> Adapter;

@@ -135,6 +135,10 @@ LRESULT TForm1::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         ui::Guarded([&] { WMEdgeList(wParam, lParam); });
         return 0;
     }
+    if (msg == WM_CAPTUREFAILED) {
+        ui::Guarded([&] { WMCaptureFailed(wParam); });
+        return 0;
+    }
     if (msg == WM_COUNTERFAILED) {
         ui::Guarded([&] { edit1_.SetText(kCounterFailedText); });
         return 0;
@@ -317,10 +321,26 @@ void TForm1::Button1Click() {
         }
         return;
     }
+    StopReading();
+}
+
+void TForm1::StopReading() {
     // Ends the capture, says so and captions the button "Read".
     EnableIdleControls(true);
     timer7_.SetEnabled(false);
     timer7_.SetEnabled(true);
+}
+
+void TForm1::WMCaptureFailed(WPARAM threadId) {
+    // Only the reading under way is ended: a report that arrives after a Stop, or from the
+    // thread of an earlier reading, is old news.
+    if (!CapturePortOpen(CaptureRec) || !CaptureRec.Thread ||
+        GetThreadId(CaptureRec.Thread) != threadId)
+        return;
+    // The port box is disabled while reading, so it still names the port being read.
+    const std::string number = PortNumberText(comboBox1_.Text());
+    StopReading();
+    ui::ShowMessage("Error reading COM" + number);
 }
 
 void TForm1::WMEdgeList(WPARAM wParam, LPARAM lParam) {

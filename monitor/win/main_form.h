@@ -66,6 +66,8 @@ public:
     void ComboADD();
     void RefreshChartSelectors();
     void WMEdgeList(WPARAM wParam, LPARAM lParam);
+    // The capture thread `threadId` gave up on a port that keeps failing.
+    void WMCaptureFailed(WPARAM threadId);
 
     void MemoDraw(int n);
     void ArrangeMainWindow();
@@ -88,6 +90,8 @@ protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The Stop command: ends the capture, keeps the frames.
+    void StopReading();
     // The checks' commands, their timer and their workers' messages.
     void ConnectChecks();
     bool CheckMessage(UINT msg, WPARAM wParam, LPARAM lParam);

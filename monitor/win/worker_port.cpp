@@ -90,7 +90,16 @@ bool CommEventWait::Next() {
             waited = api.GetOverlappedResult(port_, &ov_, &bytes, FALSE) != 0;
         }
     }
+    if (waited) {
+        failedInRow_ = 0;
+    } else if (failedInRow_++ == 0) {
+        failingSince_ = GetTickCount64();
+    }
     return waited && (mask & EV_DSR);
+}
+
+bool CommEventWait::PortFailing() const {
+    return failedInRow_ >= kFailedWaits && GetTickCount64() - failingSince_ >= kFailingMs;
 }
 
 CommEventWait::Pass CommEventWait::End(bool dsrEvent) {
@@ -99,8 +108,9 @@ CommEventWait::Pass CommEventWait::End(bool dsrEvent) {
     if (rec_.Stop.load() != 0) return Pass::Stop;
     if (!dsrEvent) {
         // A port that fails every wait at once (a pulled adapter) must not starve the
-        // message loop from a time-critical thread.
-        Sleep(1);
+        // message loop from a time-critical thread; once the failures run on, a slower pace
+        // still notices a line that comes back.
+        Sleep(failedInRow_ >= kFailedWaits ? 10 : 1);
         return Pass::Skip;
     }
     return Pass::Go;

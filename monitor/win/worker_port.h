@@ -56,6 +56,12 @@ public:
 
     // Waits for the next comm event; true when it brought a DSR change.
     bool Next();
+    // The port has failed every wait for a while (a pulled adapter, a driver gone): at least
+    // kFailedWaits in a row over kFailingMs, with no successful wait between. A working line
+    // that fails a wait now and then never gets here.
+    bool PortFailing() const;
+    static constexpr int kFailedWaits = 3;
+    static constexpr ULONGLONG kFailingMs = 1000;
 
     enum class Pass { Stop, Skip, Go };
     // Clears the line errors; Stop when the worker is to end, Skip after a pass without a
@@ -70,6 +76,8 @@ private:
     TComPortRec& rec_;
     const HANDLE port_;
     OVERLAPPED ov_{};
+    int failedInRow_ = 0;
+    ULONGLONG failingSince_ = 0;
 };
 
 }  // namespace velmorant

@@ -12,6 +12,7 @@
 #include "monitor/win/program_state.h"
 #include "tests/win/pump.h"
 #include "tests/win/scripted_line.h"
+#include "tests/win/window_text.h"
 #include "ui/application.h"
 #include "ui/error_box.h"
 #include "ui/scripted_dialogs.h"
@@ -48,7 +49,10 @@ protected:
     void PressButton() {
         ui::Guarded([&] { check->Get<ui::Button>("Button1").Click(); });
     }
-    std::string Level() { return check->Get<ui::Label>("Label1").Caption(); }
+    // The level as the window shows it.
+    std::string Level() {
+        return ui::WideToCp1251(WindowText(check->Get<ui::Label>("Label1").Handle()));
+    }
     std::string ButtonText() { return check->Get<ui::Button>("Button1").Caption(); }
     bool ThreadEnded() {
         return CableRec.Thread && WaitForSingleObject(CableRec.Thread, 1000) == WAIT_OBJECT_0;
@@ -109,6 +113,44 @@ TEST_F(CableCheckTest, ShowsEachLevelOfTheLine) {
         EXPECT_TRUE(check->NotVerifying());
         EXPECT_TRUE(ThreadEnded());
         EXPECT_EQ(line.openHandles.load(), 0);
+    }
+}
+
+// The level the line has when the check starts is shown at once, whatever an earlier check
+// left on the label; the changes are followed from there.
+TEST_F(CableCheckTest, StartsWithTheLevelTheLineHas) {
+    struct Case {
+        const char* earlier;  // the label as an earlier check left it
+        bool dsrAtOpen;
+        bool statusFails;
+        const char* want;
+    };
+    const Case cases[] = {
+        {"0", true, false, "1"},  // +5 V put on before the check
+        {"0", false, false, "0"}, {"1", false, false, "0"}, {"1", true, false, "1"},
+        {"1", false, true, ""},  // a level that cannot be read is not guessed
+    };
+    ChooseCableCheck();
+    for (const Case& c : cases) {
+        const std::string what = std::string("earlier ") + c.earlier + ", line " +
+                                 (c.dsrAtOpen ? "on" : "off") +
+                                 (c.statusFails ? ", unreadable" : "");
+        check->Get<ui::Label>("Label1").SetCaption(c.earlier);
+        line.dsrAtOpen = c.dsrAtOpen;
+        line.failStatus = c.statusFails;
+        PressButton();
+        ASSERT_EQ(ButtonText(), "Stop verification") << what;
+        PumpFor(50);
+        EXPECT_EQ(Level(), c.want) << what;
+        if (!c.statusFails) {
+            ASSERT_TRUE(line.Change(!c.dsrAtOpen)) << what;
+            const char* next = c.dsrAtOpen ? "0" : "1";
+            PumpUntil([&] { return Level() == next; }, 3000);
+            EXPECT_EQ(Level(), next) << what;
+        }
+        PressButton();
+        ASSERT_TRUE(ThreadEnded()) << what;
+        PumpFor(20);  // whatever the ended thread posted
     }
 }
 

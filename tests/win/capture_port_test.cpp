@@ -1,14 +1,15 @@
-#include <gtest/gtest.h>
+#include "monitor/win/capture_port.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <atomic>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "monitor/core/frame_decoder.h"
 #include "monitor/core/frame_record.h"
-#include "monitor/win/capture_port.h"
 #include "monitor/win/serial_api.h"
 #include "tests/support/ecu_stream.h"
 #include "tests/support/pipeline.h"
@@ -23,6 +24,8 @@ struct Received {
     std::vector<std::vector<TEdgeRecord>> lists;
     int counterFailures = 0;
     int foreign = 0;
+    // The threads that said their port keeps failing, one entry per report.
+    std::vector<WPARAM> portFailures;
 };
 Received* received = nullptr;
 
@@ -36,6 +39,10 @@ LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     if (msg == WM_COUNTERFAILED) {
         ++received->counterFailures;
+        return 0;
+    }
+    if (msg == WM_CAPTUREFAILED) {
+        received->portFailures.push_back(wp);
         return 0;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
@@ -146,6 +153,77 @@ TEST_F(CaptureThreadTest, FailingWaitsDoNotSpinAndStopStillEndsTheThread) {
     EXPECT_LT(line.waits.load(), 1000);
     EXPECT_GT(line.waits.load(), 10);
     Stop();
+}
+
+// A pulled adapter: after the frames, every call on the port fails. The thread posts what it
+// had, says once that the port is failing and ends by itself, without spinning meanwhile.
+TEST_F(CaptureThreadTest, APortThatKeepsFailingIsReportedOnceAndEndsTheThread) {
+    const auto frames = SomeFrames(3);
+    line.events = SynthesizeStream(frames, {});
+    line.failWaits = true;
+    const DWORD start = GetTickCount();
+    ASSERT_TRUE(OpenCapturePort(7, *rec));
+    const DWORD threadId = GetThreadId(rec->Thread);
+
+    // The thread's CPU time over most of the second it gives the port, while it still runs.
+    Pump([&] { return GetTickCount() - start >= 800; }, 800);
+    FILETIME created, exited, kernel, user;
+    ASSERT_TRUE(GetThreadTimes(rec->Thread, &created, &exited, &kernel, &user));
+    const DWORD measured = GetTickCount() - start;
+    auto ms = [](const FILETIME& t) {
+        return ((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000;
+    };
+    const ULONGLONG cpu = ms(kernel) + ms(user);
+    std::printf("capture thread on a failing port: %d failed waits, %llu ms of CPU in %lu ms\n",
+                line.failedWaits.load(), cpu, measured);
+    EXPECT_LT(cpu, measured / 4u);
+
+    Pump([&] { return !got.portFailures.empty(); }, 5000);
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_EQ(got.lists.size(), frames.size());
+    ASSERT_EQ(got.portFailures.size(), 1u);
+    EXPECT_EQ(got.portFailures[0], threadId);
+    // Not on the first failure: the line is given about a second to come back.
+    EXPECT_GE(elapsed, 900u);
+    EXPECT_LT(elapsed, 3000u);
+    ASSERT_EQ(WaitForSingleObject(rec->Thread, 1000), WAIT_OBJECT_0);
+    // Sleeping between the failed waits, not spinning through them.
+    EXPECT_LT(line.failedWaits.load(), 3000);
+
+    Pump([] { return false; }, 100);
+    EXPECT_EQ(got.portFailures.size(), 1u);
+    Stop();
+    EXPECT_EQ(line.openHandles.load(), 0);
+}
+
+// A working line that fails a wait now and then keeps its reading: nothing is reported, every
+// frame arrives, and the thread waits on.
+TEST_F(CaptureThreadTest, FailedWaitsOnAWorkingLineAreRiddenOut) {
+    struct Case {
+        const char* what;
+        DWORD failForMs;
+    };
+    const Case cases[] = {{"one failed wait", 0}, {"failing for 300 ms", 300}};
+    for (const Case& c : cases) {
+        got = {};
+        const auto frames = SomeFrames(4);
+        line.events = SynthesizeStream(frames, {});
+        line.failAt = line.events.size() / 2;
+        line.failForMs = c.failForMs;
+        const int failedBefore = line.failedWaits.load();
+        ASSERT_TRUE(OpenCapturePort(7, *rec)) << c.what;
+        Pump([&] { return got.lists.size() == frames.size(); });
+        EXPECT_EQ(got.lists.size(), frames.size()) << c.what;
+        EXPECT_GE(line.failedWaits.load() - failedBefore, 1) << c.what;
+        if (c.failForMs == 0) {
+            EXPECT_EQ(line.failedWaits.load() - failedBefore, 1);
+        }
+        // Past the time a failing port is given, on the quiet line that follows.
+        Pump([] { return false; }, 1300);
+        EXPECT_TRUE(got.portFailures.empty()) << c.what;
+        EXPECT_EQ(WaitForSingleObject(rec->Thread, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << c.what;
+        Stop();
+    }
 }
 
 TEST_F(CaptureThreadTest, NoCounterIsReportedOnceAndCutsNothing) {

@@ -37,13 +37,19 @@ protected:
     ui::ScrollBar& Position() { return Get<ui::ScrollBar>("ScrollBar1"); }
     // The lamp's colour, read where the lamp bitmaps differ.
     ui::Colour Lamp() { return Get<ui::Image>("Image1").Picture().Pixel(10, 12); }
-    // Starts a reading of `count` frames whose engine-speed byte counts from 40.
-    void Read(int count) {
+    // Puts `count` frames whose engine-speed byte counts from 40 on the line; `headers` gets
+    // the index of each frame's first change.
+    void PlayFrames(int count) {
         std::vector<EcuFrame> frames(static_cast<std::size_t>(count));
         for (int k = 0; k < count; ++k) frames[k].bytes[3] = static_cast<std::uint8_t>(40 + k);
-        line.events = SynthesizeStream(frames, {});
+        line.events = SynthesizeStream(frames, {}, &headers);
+    }
+    // Starts a reading of such frames.
+    void Read(int count) {
+        PlayFrames(count);
         Get<ui::Button>("Button1").Click();
     }
+    std::vector<std::size_t> headers;
 
     // A file of `n` frames whose engine-speed byte is the frame number.
     std::filesystem::path WriteRecording(int n) {
@@ -94,6 +100,57 @@ TEST_F(MainFormTest, ReadingShowsEachFrameThenStops) {
     EXPECT_EQ(Lamp(), ui::kLime);
     PumpUntil([&] { return Lamp() == ui::kGrey; }, 1000);
     EXPECT_EQ(Lamp(), ui::kGrey);
+}
+
+// A pulled adapter: the port fails every call after three frames. The reading ends as Stop
+// ends it, the frames stay, and one box names the port.
+TEST_F(MainFormTest, APortThatKeepsFailingEndsTheReading) {
+    line.failWaits = true;
+    Read(3);
+    EXPECT_EQ(Status(), "Reading...");
+    PumpUntil([&] { return !dialogs.boxes.empty(); }, 5000);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "Error reading COM7");
+    EXPECT_EQ(dialogs.boxes[0].caption, "Velmorant");
+    EXPECT_EQ(dialogs.boxes[0].flags, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(Position().Max(), 3);
+    EXPECT_EQ(Value(4), "1050 rpm");
+    EXPECT_EQ(Status(), "Reading stopped...");
+    EXPECT_TRUE(form->ReadingStopped());
+    EXPECT_FALSE(CapturePortOpen(CaptureRec));
+    EXPECT_EQ(line.openHandles.load(), 0);
+    EXPECT_EQ(Get<ui::Button>("Button1").Caption(), "Read");
+    EXPECT_TRUE(Get<ui::Button>("Button5").Enabled());
+    EXPECT_TRUE(Get<ui::ComboBox>("ComboBox1").Enabled());
+    PumpUntil([&] { return Lamp() == ui::kGrey; }, 1000);
+    EXPECT_EQ(Lamp(), ui::kGrey);
+    PumpFor(200);
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+
+    // A report that comes after the reading has ended is old news.
+    PostMessageW(form->Handle(), WM_CAPTUREFAILED, GetThreadId(CaptureRec.Thread), 0);
+    PumpFor(50);
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+// Failed waits on a line that works again keep the reading going.
+TEST_F(MainFormTest, FailedWaitsOnAWorkingLineKeepTheReading) {
+    for (DWORD failForMs : {0u, 300u}) {
+        PlayFrames(3);
+        line.failAt = headers[1] + 20;  // inside the second frame
+        line.failForMs = failForMs;
+        Get<ui::Button>("Button1").Click();
+        PumpUntil([&] { return Position().Max() == 3; });
+        EXPECT_EQ(Position().Max(), 3) << failForMs;
+        EXPECT_GE(line.failedWaits.load(), 1) << failForMs;
+        PumpFor(1300);
+        EXPECT_TRUE(dialogs.boxes.empty()) << failForMs;
+        EXPECT_EQ(Status(), "Reading...") << failForMs;
+        EXPECT_EQ(Get<ui::Button>("Button1").Caption(), "Stop") << failForMs;
+        EXPECT_TRUE(CapturePortOpen(CaptureRec)) << failForMs;
+        Get<ui::Button>("Button1").Click();
+        RecordUnsaved = false;
+    }
 }
 
 // Frame 2000 ends the reading and offers the record for saving; a frame still queued after

@@ -16,11 +16,19 @@ namespace velmorant::test {
 inline HANDLE const kFakePort = reinterpret_cast<HANDLE>(0x7777);
 
 // A serial line that plays a list of DSR changes, then either keeps a wait pending until the
-// mask is cleared (as a quiet line does) or fails every wait at once (a pulled adapter).
+// mask is cleared (as a quiet line does) or is gone (a pulled adapter): from its first failed
+// wait on, every call on the port fails at once.
 class ScriptedLine : public SerialApi {
 public:
     std::vector<DsrEvent> events;
     bool failWaits = false;
+    // A working line's hiccup: before event `failAt` is played, its waits fail for
+    // `failForMs` (0: one wait fails), then the line goes on.
+    std::size_t failAt = SIZE_MAX;
+    DWORD failForMs = 0;
+    // The DSR line as it is when the port opens, and a modem status that cannot be read.
+    bool dsrAtOpen = false;
+    bool failStatus = false;
     bool failSetCommState = false;
     std::int64_t frequency = 10'000'000;
     // The counter a poller reads: the script's readings, unless each reading is to advance
@@ -28,6 +36,7 @@ public:
     std::int64_t counterStep = 0;
     bool realCounter = false;
     std::atomic<int> waits{0};
+    std::atomic<int> failedWaits{0};
     std::atomic<int> statusReads{0};
     std::atomic<int> openHandles{0};
     std::vector<std::string> opened;
@@ -39,7 +48,10 @@ public:
         if (std::string(name) != "\\\\.\\COM7") return INVALID_HANDLE_VALUE;
         // Every opening plays the script from its start on a line that waits again.
         next_ = 0;
-        current_ = {false, 0};
+        current_ = {dsrAtOpen, 0};
+        gone_ = false;
+        bursting_ = false;
+        burstDone_ = false;
         pending_ = nullptr;
         pendingMask_ = nullptr;
         maskCleared_ = false;
@@ -51,6 +63,7 @@ public:
         return TRUE;
     }
     BOOL SetCommMask(HANDLE, DWORD mask) override {
+        if (gone_) return Fail();
         if (mask == 0) {
             maskCleared_ = true;
             if (pending_) SetEvent(pending_);
@@ -66,14 +79,32 @@ public:
     BOOL SetCommTimeouts(HANDLE, COMMTIMEOUTS*) override { return TRUE; }
     BOOL WaitCommEvent(HANDLE, DWORD* mask, OVERLAPPED* ov) override {
         ++waits;
+        if (gone_) {
+            ++failedWaits;
+            return Fail();
+        }
+        if (next_ == failAt && !burstDone_) {
+            const DWORD now = GetTickCount();
+            const bool first = !bursting_;
+            if (first) {
+                bursting_ = true;
+                burstStart_ = now;
+            }
+            if (first || now - burstStart_ < failForMs) {
+                ++failedWaits;
+                return Fail();
+            }
+            burstDone_ = true;
+        }
         if (next_ < std::min(events.size(), holdAt.load())) {
             current_ = events[next_++];
             *mask = EV_DSR;
             return TRUE;
         }
         if (failWaits) {
-            SetLastError(ERROR_INVALID_HANDLE);
-            return FALSE;
+            gone_ = true;
+            ++failedWaits;
+            return Fail();
         }
         *mask = 0;
         // As Windows does when an overlapped operation starts.
@@ -87,10 +118,11 @@ public:
     BOOL GetOverlappedResult(HANDLE, OVERLAPPED*, DWORD*, BOOL) override { return TRUE; }
     BOOL ClearCommError(HANDLE, DWORD* e, COMSTAT*) override {
         *e = 0;
-        return TRUE;
+        return gone_ ? Fail() : TRUE;
     }
     BOOL GetCommModemStatus(HANDLE, DWORD* status) override {
         ++statusReads;
+        if (gone_ || failStatus) return Fail();
         *status = current_.dsrOn ? MS_DSR_ON : 0;
         return TRUE;
     }
@@ -127,6 +159,11 @@ public:
     }
 
 private:
+    // What Windows says about a port whose device has gone.
+    static BOOL Fail() {
+        SetLastError(ERROR_BAD_COMMAND);
+        return FALSE;
+    }
     // The worker is blocked in its wait while the caller holds the mask, so the script's
     // state may be changed until Complete.
     DWORD* PendingWait() {
@@ -146,6 +183,10 @@ private:
     std::atomic<DWORD*> pendingMask_{nullptr};
     std::atomic<bool> maskCleared_{false};
     std::int64_t clock_ = 0;
+    std::atomic<bool> gone_{false};
+    DWORD burstStart_ = 0;
+    bool bursting_ = false;
+    bool burstDone_ = false;
 };
 
 }  // namespace velmorant::test
