@@ -141,7 +141,7 @@ TEST_F(ViewerPaneTest, WithoutASettingsFileTheSixDefaultCurvesShow) {
     PumpFor(50);
     const auto file = Write("a.vmr", std::vector<RecordedFrame>(3, test::DefaultCurvesFrame()));
     for (Pane* pane : {&form->PaneA(), &form->PaneB()}) {
-        SCOPED_TRACE(pane->Twin().StatusPanel);
+        SCOPED_TRACE(pane == &form->PaneA() ? "pane a" : "pane b");
         Open(*pane, file);
         Get<ui::TrackBar>(pane == &form->PaneA() ? "TrackBar1a" : "TrackBar1b").SetPosition(1);
         const int marker = pane->GetChart().MarkerColumnX();
