@@ -189,7 +189,7 @@ void Pane::FormRefresh(int start) {
     chart_->FormRefresh(start);
 }
 
-bool Pane::LoadRecordFile(const std::filesystem::path& path) {
+bool Pane::LoadRecordFile(std::filesystem::path path) {
     SwitchList();
     EnablePane(true);
     std::error_code error;
@@ -202,12 +202,16 @@ bool Pane::LoadRecordFile(const std::filesystem::path& path) {
             for (RecordedFrame& frame : record_->Frames) frame.DataBytes.fill(0);
             CommitFrames(read.Content, *record_);
             statusBar_.SetPanelText(twin_.StatusPanel, ui::WideToCp1251(path.filename().wstring()));
+            path_ = std::move(path);
             Hold hold(settingUp_);
             frameBar_.SetMax(static_cast<int>(read.Content.Frames.size()));
             break;
         }
         case ReadStatus::UnknownFormat:
-            // The chart is set up again over the frames the pane already held.
+            // The status panel names the file whose frames the pane shows, and that file is
+            // read again on showing: with one shown, the refusal is said in the box instead.
+            if (HoldsFile()) throw std::runtime_error(read.ErrorText);
+            // Without one, the chart is set up again over the frames the pane held.
             statusBar_.SetPanelText(twin_.StatusPanel, kUnknownFileFormat);
             break;
         case ReadStatus::ConversionError:

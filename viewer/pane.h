@@ -42,8 +42,8 @@ public:
 
     bool Active() const { return active_; }
     bool Shown() const { return panel_.Visible(); }
+    // The file whose frames the pane shows: the last one read, which its status panel names.
     const std::filesystem::path& RememberedPath() const { return path_; }
-    void SetRememberedPath(std::filesystem::path path) { path_ = std::move(path); }
     // The status panel names a file that was read, so showing the window reads it again.
     bool HoldsFile() const;
 
@@ -59,8 +59,9 @@ public:
     void MemoDraw(int n);
 
     // Reads a recorded data file into the pane and sets its list and chart up; true when the
-    // file was read. A file that cannot be read leaves the pane's frames as they were.
-    bool LoadRecordFile(const std::filesystem::path& path);
+    // file was read, which then is the one remembered. A file that cannot be read leaves the
+    // pane's frames and remembered file as they were, and its status panel naming that file.
+    bool LoadRecordFile(std::filesystem::path path);
 
     // The pickers' items are the list's row captions 1 to 22, then the empty choice.
     void FillChartSelectors();

@@ -132,9 +132,7 @@ void TForm1::ChooseFile(Pane& pane) {
     std::filesystem::path full = std::filesystem::absolute(*chosen, error);
     std::filesystem::path path = error ? *chosen : full;
     panel1_.Show();
-    // Only a file read is remembered: a read that fails, refused or broken off, leaves the
-    // pane showing its earlier file, and that is the one to read again on showing.
-    if (pane.LoadRecordFile(path)) pane.SetRememberedPath(std::move(path));
+    pane.LoadRecordFile(std::move(path));
 }
 
 void TForm1::N2Click() {

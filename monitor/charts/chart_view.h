@@ -6,6 +6,7 @@
 
 #include "monitor/core/chart_math.h"
 #include "monitor/core/parameter_rows.h"
+#include "monitor/core/settings.h"
 #include "ui/bitmap.h"
 #include "ui/combo_box.h"
 #include "ui/control.h"
@@ -54,9 +55,9 @@ struct ChartLook {
 // The settings a chart draws with.
 struct ChartSettings {
     ConversionSettings Units;
-    ui::Colour Canvas = 0x000000;  // "fon"
-    ui::Colour Axes = 0xFFFFFF;    // "axes": frame and grid
-    ui::Colour Marker = 0x808080;  // "marker"
+    ui::Colour Canvas = static_cast<ui::Colour>(kDefaultCanvasColour);  // "fon"
+    ui::Colour Axes = static_cast<ui::Colour>(kDefaultAxesColour);      // "axes": frame, grid
+    ui::Colour Marker = static_cast<ui::Colour>(kDefaultMarkerColour);  // "marker"
     char DecimalSeparator = '.';
 };
 

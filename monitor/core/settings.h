@@ -6,7 +6,7 @@
 
 namespace velmorant {
 
-inline constexpr std::int32_t kSettingsVersion = 8000;        // always written
+inline constexpr std::int32_t kSettingsVersion = 8000;         // always written
 inline constexpr std::int32_t kDefaultSettingsVersion = 1001;  // a file without "Version"
 // Files older than this lose "Param" and "FormPos" before they are read.
 inline constexpr std::int32_t kFirstCurrentSettingsVersion = 7090;
@@ -15,6 +15,12 @@ inline constexpr std::int32_t kFirstCurrentSettingsVersion = 7090;
 inline std::string AboutVersionLine() {
     return "Version " + std::to_string(kSettingsVersion) + " Stable Edition [English]";
 }
+
+// The chart colours of a file without them, the same that "Loading default colors" sets: on a
+// white canvas every default line colour shows, the black one of the engine speed too.
+inline constexpr std::int32_t kDefaultCanvasColour = 0xFFFFFF;  // "fon"
+inline constexpr std::int32_t kDefaultAxesColour = 0x000000;    // "axes"
+inline constexpr std::int32_t kDefaultMarkerColour = 0x000000;  // "marker"
 
 // The keys of "Param", named like them (col1..col6 and Grafik1..Grafik6 at [0..5]).
 struct ParamSettings {
@@ -29,9 +35,9 @@ struct ParamSettings {
     bool LowCP = true;
     std::array<std::int32_t, 6> col = {0, 32768, 255, 33023, 16711680, 12615935};
     std::array<std::int32_t, 6> Grafik = {3, 0, 1, 4, 2, 8};
-    std::int32_t fon = 0;
-    std::int32_t axes = 16777215;
-    std::int32_t marker = 8421504;
+    std::int32_t fon = kDefaultCanvasColour;
+    std::int32_t axes = kDefaultAxesColour;
+    std::int32_t marker = kDefaultMarkerColour;
     std::int32_t PrFors = 55;
     std::int32_t KolFors = 4;
     std::int32_t ChastFors = 1;
@@ -68,7 +74,7 @@ struct Settings {
     ParamSettings Param;
     KomentSettings Koment;
     std::array<WindowPosition, 10> FormPos{};  // by window number; [0] and [2] unused
-    bool Graphs = false;                        // "ActiveForms"
+    bool Graphs = false;                       // "ActiveForms"
     bool Metodika = false;
     bool ManyInstances = false;  // "Start"
 

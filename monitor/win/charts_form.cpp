@@ -228,9 +228,9 @@ void TForm3::N3Click() {
 }
 
 void TForm3::N4Click() {
-    ProgramSettings.Param.fon = 0xFFFFFF;
-    ProgramSettings.Param.axes = 0x000000;
-    ProgramSettings.Param.marker = 0x000000;
+    ProgramSettings.Param.fon = kDefaultCanvasColour;
+    ProgramSettings.Param.axes = kDefaultAxesColour;
+    ProgramSettings.Param.marker = kDefaultMarkerColour;
     if (SaveSettings) SaveSettings();
     FormRefresh(chart_.Start());
 }

@@ -1,9 +1,11 @@
+#include "monitor/core/settings_file.h"
+
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "monitor/core/atomic_file.h"
-#include "monitor/core/settings_file.h"
 #include "tests/native/file_test_support.h"
 
 #if defined(__linux__)
@@ -64,7 +66,7 @@ TEST(SettingsFile, DefaultsWithoutAFile) {
     EXPECT_TRUE(s.Param.LowCP);
     EXPECT_EQ(s.Param.col[5], 12615935);
     EXPECT_EQ(s.Param.Grafik, (std::array<std::int32_t, 6>{3, 0, 1, 4, 2, 8}));
-    EXPECT_EQ(s.Param.marker, 8421504);
+    EXPECT_EQ(s.Param.marker, 0);
     EXPECT_EQ(s.FormPos[7], (WindowPosition{0, 0}));
     // The Russian defaults are CP1251 bytes.
     EXPECT_EQ(s.Koment.Marka, "\xCC\xEE\xFF \xEC\xE0\xF8\xE8\xED\xE0");
@@ -74,16 +76,60 @@ TEST(SettingsFile, DefaultsWithoutAFile) {
     EXPECT_EQ(ViewerSettings{}.col, s.Param.col);
 }
 
+// Canvas, axis and marker colours that are missing take the colours of "Loading default
+// colors"; stored ones are used as they are, black on black too. The program and Viewer agree.
+TEST(SettingsFile, MissingChartColoursAreTheLoadedDefaults) {
+    struct Colours {
+        std::int32_t fon, axes, marker;
+    };
+    constexpr Colours kLoaded = {0xFFFFFF, 0x000000, 0x000000};
+    struct Case {
+        const char* name;
+        std::optional<std::string> file;  // none: no settings file at all
+        Colours expected;
+    };
+    const std::string current = "[Main]\r\nVersion=8000\r\n[Param]\r\n";
+    const Case cases[] = {
+        {"no file", std::nullopt, kLoaded},
+        {"no such keys", current + "col1=0\r\nGrafik1=3\r\n", kLoaded},
+        {"empty section", "[Main]\r\nVersion=8000\r\n", kLoaded},
+        {"not integers", current + "fon=white\r\naxes=\r\nmarker=0x\r\n", kLoaded},
+        {"one stored", current + "axes=255\r\n", {0xFFFFFF, 255, 0x000000}},
+        {"stored as they are",
+         current + "fon=0\r\naxes=16777215\r\nmarker=8421504\r\n",
+         {0x000000, 0xFFFFFF, 0x808080}},
+        {"old file, erased", "[Main]\r\nVersion=7000\r\n[Param]\r\nfon=0\r\n", kLoaded},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        auto path = folder / "Velmorant.ini";
+        if (c.file) WriteBytes(path, *c.file);
+        const ParamSettings p = ReadSettings(path).Param;
+        EXPECT_EQ(p.fon, c.expected.fon);
+        EXPECT_EQ(p.axes, c.expected.axes);
+        EXPECT_EQ(p.marker, c.expected.marker);
+        const ViewerSettings v = ReadViewerSettings(path);
+        EXPECT_EQ(v.fon, c.expected.fon);
+        EXPECT_EQ(v.axes, c.expected.axes);
+        EXPECT_EQ(v.marker, c.expected.marker);
+    }
+    // On the default canvas every default line colour shows.
+    for (std::int32_t colour : ParamSettings{}.col)
+        EXPECT_NE(colour, ParamSettings{}.fon) << colour;
+}
+
 TEST(SettingsFile, FirstWriteCreatesTheFileInTheWritersOrder) {
     TempFolder folder;
     auto path = folder / "Velmorant.ini";
     WriteSettings(path, Settings{}, true);
     std::string text = ReadBytes(path);
     EXPECT_EQ(text.substr(0, 22), "[Main]\r\nVersion=8000\r\n");
-    EXPECT_EQ(Outline(text), "[Main],Version,[Param]," + kParamKeysInOrder +
-                                 ",[Koment],Marka,Year,Mileage,DVS,TypeD,Cylinders,Transm,TypeT,Weels,"
-                                 "[FormPos],1X,1Y,3X,3Y,4X,4Y,5X,5Y,6X,6Y,7X,7Y,8X,8Y,9X,9Y,"
-                                 "[ActiveForms],Graphs,Metodika,[Start],ManyInstances");
+    EXPECT_EQ(Outline(text),
+              "[Main],Version,[Param]," + kParamKeysInOrder +
+                  ",[Koment],Marka,Year,Mileage,DVS,TypeD,Cylinders,Transm,TypeT,Weels,"
+                  "[FormPos],1X,1Y,3X,3Y,4X,4Y,5X,5Y,6X,6Y,7X,7Y,8X,8Y,9X,9Y,"
+                  "[ActiveForms],Graphs,Metodika,[Start],ManyInstances");
     EXPECT_NE(text.find("Marka=\xCC\xEE\xFF \xEC\xE0\xF8\xE8\xED\xE0\r\n"), std::string::npos);
     EXPECT_NE(text.find("col6=12615935\r\n"), std::string::npos);
     EXPECT_EQ(ReadSettings(path), Settings{});
@@ -103,7 +149,8 @@ TEST(SettingsFile, RoundTripOfEveryValue) {
         Settings s = Changed();
         s.Param.LowCP = lowCp;
         WriteSettings(path, s, true);
-        EXPECT_NE(ReadBytes(path).find(std::string("LowCP=") + (lowCp ? "1" : "0") + "\r\n"), std::string::npos);
+        EXPECT_NE(ReadBytes(path).find(std::string("LowCP=") + (lowCp ? "1" : "0") + "\r\n"),
+                  std::string::npos);
         EXPECT_EQ(ReadSettings(path), s);
     }
 }
@@ -112,7 +159,8 @@ TEST(SettingsFile, OldOrMissingVersionErasesParamAndFormPos) {
     const std::string rest =
         "[Koment]\r\nMarka=Old car\r\n[ActiveForms]\r\nGraphs=1\r\n[Start]\r\nManyInstances=1\r\n";
     const std::string old = "[Param]\r\nVozduh=2\r\n[FormPos]\r\n1X=100\r\n";
-    for (std::string main : {"[Main]\r\nVersion=7000\r\n", "", "[Main]\r\nVersion=abc\r\n", "[Main]\r\nVersion=7089\r\n"}) {
+    for (std::string main : {"[Main]\r\nVersion=7000\r\n", "", "[Main]\r\nVersion=abc\r\n",
+                             "[Main]\r\nVersion=7089\r\n"}) {
         SCOPED_TRACE(main);
         TempFolder folder;
         auto path = folder / "Velmorant.ini";
@@ -136,12 +184,13 @@ TEST(SettingsFile, OldOrMissingVersionErasesParamAndFormPos) {
 TEST(SettingsFile, ValueConversions) {
     TempFolder folder;
     auto path = folder / "Velmorant.ini";
-    WriteBytes(path,
-               "[Main]\r\nVersion=$1F90\r\n"  // 8080
-               "[Param]\r\nVozduh=abc\r\nTemperature= 2 \r\nKHH=\r\nDZ=0x2\r\ncol2=0xFF00\r\ncol3=$FF\r\n"
-               "Adapter=2\r\nLowCP=0\r\nDTR=x\r\nGrafik1=9\r\nPrFors=-5\r\nKolFors=1.5\r\n"
-               "[Koment]\r\nMarka=\r\nYear=  2003 \r\n"
-               "[FormPos]\r\n3X=-20\r\n3Y=0x10\r\n");
+    WriteBytes(
+        path,
+        "[Main]\r\nVersion=$1F90\r\n"  // 8080
+        "[Param]\r\nVozduh=abc\r\nTemperature= 2 \r\nKHH=\r\nDZ=0x2\r\ncol2=0xFF00\r\ncol3=$FF\r\n"
+        "Adapter=2\r\nLowCP=0\r\nDTR=x\r\nGrafik1=9\r\nPrFors=-5\r\nKolFors=1.5\r\n"
+        "[Koment]\r\nMarka=\r\nYear=  2003 \r\n"
+        "[FormPos]\r\n3X=-20\r\n3Y=0x10\r\n");
     Settings s = ReadSettings(path);
     EXPECT_EQ(s.Param.Vozduh, 1);
     EXPECT_EQ(s.Param.Temperature, 2);
@@ -164,10 +213,13 @@ TEST(SettingsFile, ValueConversions) {
 TEST(SettingsFile, WritingKeepsTheRestOfTheFile) {
     TempFolder folder;
     auto path = folder / "Velmorant.ini";
-    WriteBytes(path, "; notes\r\n[Main]\r\nVersion=8000\r\n[Other]\r\nKeep=this\r\n[Param]\r\n  Vozduh = 3\r\n");
+    WriteBytes(
+        path,
+        "; notes\r\n[Main]\r\nVersion=8000\r\n[Other]\r\nKeep=this\r\n[Param]\r\n  Vozduh = 3\r\n");
     WriteSettings(path, Settings{}, false);
     std::string text = ReadBytes(path);
-    const std::string kept = "; notes\r\n[Main]\r\nVersion=8000\r\n[Other]\r\nKeep=this\r\n[Param]\r\n";
+    const std::string kept =
+        "; notes\r\n[Main]\r\nVersion=8000\r\n[Other]\r\nKeep=this\r\n[Param]\r\n";
     EXPECT_EQ(text.substr(0, kept.size()), kept);
     EXPECT_NE(text.find("  Vozduh =1\r\nTemperature=1\r\n"), std::string::npos);
     EXPECT_EQ(text.find("[ActiveForms]"), std::string::npos);
@@ -275,6 +327,7 @@ TEST(SettingsFile, WrittenInPlaceWhereNoTemporaryFileCanBeMade) {
 }
 
 TEST(SettingsFile, PathBesideTheProgram) {
-    EXPECT_EQ(SettingsPathOf("/opt/velmorant/Velmorant.exe"), std::filesystem::path("/opt/velmorant/Velmorant.ini"));
+    EXPECT_EQ(SettingsPathOf("/opt/velmorant/Velmorant.exe"),
+              std::filesystem::path("/opt/velmorant/Velmorant.ini"));
     EXPECT_EQ(SettingsPathOf("prog"), std::filesystem::path("prog.ini"));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,7 @@
 #include "monitor/win/program_forms.h"
 #include "monitor/win/program_state.h"
 #include "tests/support/ecu_stream.h"
+#include "tests/win/default_chart_support.h"
 #include "tests/win/program_folder.h"
 #include "tests/win/pump.h"
 #include "tests/win/recording_support.h"
@@ -185,6 +187,22 @@ TEST_F(ChartsFormTest, CurveVerticesStandAtTheirColumns) {
     Record[start + 50].DataBytes[0] = 0;
     Drawing().FormRefresh(start);
     EXPECT_EQ(level, Pixels());
+}
+
+// A fresh start without a settings file: the six default curves show in their colours on the
+// default canvas, which is the picture that "Loading default colors" gives.
+TEST_F(ChartsFormTest, FreshStartShowsTheSixDefaultCurves) {
+    ASSERT_FALSE(std::filesystem::exists(env.SettingsFile()));
+    ui::App().DestroyForms();
+    Forms = {};
+    main = &CreateProgramForms();  // reads the settings, as at start
+    Frames(3, [](RecordedFrame& f, int) { f = DefaultCurvesFrame(); });
+    Show({}, 2);
+    ASSERT_EQ(MarkerColumn(), 300);
+    ExpectDefaultChartColours(Bitmap(), 150, 300);
+    const auto fresh = Pixels();
+    Charts().Get<ui::MenuItem>("N4").Click();
+    EXPECT_EQ(Pixels(), fresh);
 }
 
 // The background: outline in the axis colour, canvas inside, dotted grid lines whose gaps are

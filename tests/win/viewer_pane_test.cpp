@@ -11,6 +11,7 @@
 #include "monitor/core/parameter_rows.h"
 #include "monitor/core/record_file_writer.h"
 #include "tests/win/activation_support.h"
+#include "tests/win/default_chart_support.h"
 #include "tests/win/program_folder.h"
 #include "ui/button.h"
 #include "ui/image.h"
@@ -132,6 +133,23 @@ TEST_F(ViewerPaneTest, ReadingOnePaneLeavesTheOtherAsItWas) {
     }
 }
 
+// Without a settings file beside the program both panes show the six default curves in their
+// colours, as the charts window does.
+TEST_F(ViewerPaneTest, WithoutASettingsFileTheSixDefaultCurvesShow) {
+    std::filesystem::remove(env.SettingsFile());
+    form->Show();  // reads the settings
+    PumpFor(50);
+    const auto file = Write("a.vmr", std::vector<RecordedFrame>(3, test::DefaultCurvesFrame()));
+    for (Pane* pane : {&form->PaneA(), &form->PaneB()}) {
+        SCOPED_TRACE(pane == &form->PaneA() ? "pane a" : "pane b");
+        Open(*pane, file);
+        Get<ui::TrackBar>(pane == &form->PaneA() ? "TrackBar1a" : "TrackBar1b").SetPosition(1);
+        const int marker = pane->GetChart().MarkerColumnX();
+        ASSERT_EQ(marker, 284);
+        test::ExpectDefaultChartColours(pane->ChartBitmap(), 142, marker);
+    }
+}
+
 TEST_F(ViewerPaneTest, FrameCountsSetTheWindowAndTheSizeList) {
     struct Case {
         int frames;
@@ -170,15 +188,21 @@ TEST_F(ViewerPaneTest, FrameCountsSetTheWindowAndTheSizeList) {
     EXPECT_GT(CountColour(pane.ChartBitmap(), kMarker, 0, 600), 0);
 }
 
-TEST_F(ViewerPaneTest, WrongFirstLineInPaneBIsAnUnknownFormatAndNotReadAgain) {
+TEST_F(ViewerPaneTest, ARefusedFileInAnEmptyPaneBIsAnUnknownFormatAndNotReadAgain) {
     Open(form->PaneA(), Write("a.vmr", Frames(10)));
-    const auto bad = WriteText("bad.vmr", "File for Someone 1.0\r\n5\r\n");
-    Open(form->PaneB(), bad);
-    EXPECT_EQ(Status(1), "Unknown file format");
-    EXPECT_EQ(Status(0), "a.vmr");
-    EXPECT_TRUE(Get<ui::Panel>("Panel5").Visible());
-    EXPECT_TRUE(Get<ui::ListView>("ListView2").Visible());
-    EXPECT_FALSE(form->PaneB().HoldsFile());
+    // A pane that shows no file yet says the refusal in its status panel, without a box.
+    for (const char* text :
+         {"File for Velmorant 1.0.0.3\r\n0\r\n", "File for Velmorant 1.0.0.3\r\n2001\r\n",
+          "File for Someone 1.0\r\n5\r\n"}) {
+        SCOPED_TRACE(text);
+        Open(form->PaneB(), WriteText("bad.vmr", text));
+        EXPECT_EQ(Status(1), "Unknown file format");
+        EXPECT_EQ(Status(0), "a.vmr");
+        EXPECT_TRUE(Get<ui::Panel>("Panel5").Visible());
+        EXPECT_TRUE(Get<ui::ListView>("ListView2").Visible());
+        EXPECT_FALSE(form->PaneB().HoldsFile());
+        EXPECT_TRUE(form->PathB().empty());
+    }
 
     // Made readable, it is still not read when the window is shown again.
     Write("bad.vmr", Frames(12));
@@ -200,11 +224,13 @@ TEST_F(ViewerPaneTest, FilesThatFailKeepThePaneAsItWas) {
         bool locked = false;  // held open by another program that shares nothing
     };
     const std::string bad = (env.folder / "bad.vmr").string();
+    // Refused files too: the status panel goes on naming the file the pane shows.
     const Case cases[] = {
-        {"File for Velmorant 1.0.0.3\r\n2001\r\n", "Unknown file format", ""},
-        {"File for Velmorant 1.0.0.3\r\n0\r\n", "Unknown file format", ""},
-        {"File for Velmorant 1.0.0.3\r\n-4\r\n", "Unknown file format", ""},
-        {"File for Someone 1.0\r\n5\r\n", "Unknown file format", ""},
+        {"File for Velmorant 1.0.0.3\r\n2001\r\n", "good.vmr", "Unknown file format."},
+        {"File for Velmorant 1.0.0.3\r\n0\r\n", "good.vmr", "Unknown file format."},
+        {"File for Velmorant 1.0.0.3\r\n-4\r\n", "good.vmr", "Unknown file format."},
+        {"File for Velmorant 1.0.0.3\r\n-5\r\n", "good.vmr", "Unknown file format."},
+        {"File for Someone 1.0\r\n5\r\n", "good.vmr", "Unknown file format."},
         {"File for Velmorant 1.0.0.2\r\nabc\r\n", "good.vmr",
          "'abc' is not a valid integer value."},
         {"File for Velmorant 1.0.0.3\r\n12\r\n", "good.vmr", "Unable to read " + bad + ".", true},
@@ -234,22 +260,30 @@ TEST_F(ViewerPaneTest, FilesThatFailKeepThePaneAsItWas) {
 }
 
 TEST_F(ViewerPaneTest, AFileThatFailedIsNotTheOneReadAgainOnShowing) {
-    // The pane still shows the good file after a failed read: showing the window again reads
-    // the good file, not the one that failed.
+    // The pane still shows the good file after a failed read, refused or broken off: showing
+    // the window again reads the good file, not the one that failed.
     Pane& pane = form->PaneA();
-    Open(pane, Write("good.vmr", Frames(10, 30)));
-    Open(pane, WriteText("bad.vmr", "File for Velmorant 1.0.0.2\r\n3\r\n"));
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(Status(0), "good.vmr");
-    EXPECT_EQ(form->PathA().filename(), "good.vmr");
+    for (const char* text :
+         {"File for Velmorant 1.0.0.2\r\n3\r\n", "File for Velmorant 1.0.0.3\r\n0\r\n",
+          "File for Velmorant 1.0.0.3\r\n-5\r\n", "File for Velmorant 1.0.0.3\r\n2001\r\n",
+          "File for Someone 1.0\r\n5\r\n"}) {
+        SCOPED_TRACE(text);
+        Open(pane, Write("good.vmr", Frames(10, 30)));
+        Open(pane, WriteText("bad.vmr", text));
+        ASSERT_EQ(dialogs.boxes.size(), 1u);
+        EXPECT_EQ(Status(0), "good.vmr");
+        EXPECT_EQ(form->PathA().filename(), "good.vmr");
+        EXPECT_TRUE(pane.HoldsFile());
 
-    Write("good.vmr", Frames(12, 30));
-    dialogs.boxes.clear();
-    form->Show();
-    PumpFor(50);
-    EXPECT_TRUE(dialogs.boxes.empty());
-    EXPECT_EQ(pane.FrameTotal(), 12);
-    EXPECT_EQ(Status(0), "good.vmr");
+        Write("good.vmr", Frames(12, 30));
+        dialogs.boxes.clear();
+        form->Show();
+        PumpFor(50);
+        EXPECT_TRUE(dialogs.boxes.empty());
+        EXPECT_EQ(pane.FrameTotal(), 12);
+        EXPECT_EQ(Status(0), "good.vmr");
+        form->Hide();
+    }
 }
 
 TEST_F(ViewerPaneTest, SameFileInBothPanesGivesTheSameListsAndCharts) {
