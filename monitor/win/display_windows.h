@@ -26,9 +26,9 @@ HiddenWindows TakeHiddenWindows();
 // window at the large display's place, each moved only as far as its own size needs.
 void PlaceDisplayWindows(int left, int top);
 
-// Puts the window being shown at the place the two share, which follows the user's moves of
-// either; a window that the program had to move to fit, the other one never shown, does not
-// move it.
+// Puts the window being shown at the place the two share, moved only as far as its own size
+// needs. The place follows the user's moves of either window, but not the program's: where
+// one window had to be moved to fit, the other still gets the place itself.
 void TakePlaceOf(ui::Form& shown, const ui::Form* otherDisplay);
 
 // Draws the current frame into the window being shown. The main window's change handler
