@@ -1,15 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 namespace velmorant {
 
-// A rectangle on the desktop in pixels; right and bottom lie just outside it.
+// A rectangle on the desktop in pixels; right and bottom lie just outside it. Wide enough
+// for any int left or top plus any int size: a stored place may be any integer.
 struct ScreenRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
+    std::int64_t Left = 0;
+    std::int64_t Top = 0;
+    std::int64_t Right = 0;
+    std::int64_t Bottom = 0;
 
     friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
@@ -17,9 +19,12 @@ struct ScreenRect {
 // Where a window wanted at `wanted` (its outer rectangle) is put, given the work areas of
 // the monitors. A window wholly inside one of them stays exactly where it is wanted.
 // Otherwise it goes to the nearest work area (the one it overlaps most, or the closest when
-// it overlaps none), moved as little as it takes to lie wholly inside; along a side where
-// it is larger than that work area, its top left is put on the work area's. The size is
-// kept.
+// it overlaps none), moved as little as it takes to lie wholly inside (FitOnWorkArea). The
+// size is kept; a rectangle whose right or bottom lies before its left or top has size 0.
 ScreenRect PlaceOnWorkArea(const ScreenRect& wanted, std::span<const ScreenRect> workAreas);
+
+// `wanted` moved as little as it takes to lie wholly inside `area`; along a side where it is
+// larger than the area, its top left is put on the area's.
+ScreenRect FitOnWorkArea(const ScreenRect& wanted, const ScreenRect& area);
 
 }  // namespace velmorant

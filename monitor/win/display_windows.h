@@ -8,11 +8,27 @@ namespace velmorant {
 // What the large display and the driving-parameters window share as the windows that take
 // the main window's place.
 
-// Hides the charts and help windows, noting in Graphs and Metodika that the main window's
-// delayed step is to reopen them, and hides the other display window.
+// The charts and help windows that the display windows hid.
+struct HiddenWindows {
+    bool Charts = false;
+    bool Help = false;
+};
+
+// Hides the charts and help windows, noting them for the main window's delayed step to
+// reopen, and hides the other display window.
 void HideForDisplay(ui::Form* otherDisplay);
 
-// Puts the window being shown in the other display window's place: the two share one.
+// The windows hidden since the last call, which forgets them: a window the user closed in
+// the meantime, or that no display hid, is not reopened.
+HiddenWindows TakeHiddenWindows();
+
+// The stored place of the large display: it is put there (PlaceWindow), and the driving
+// window at the large display's place, each moved only as far as its own size needs.
+void PlaceDisplayWindows(int left, int top);
+
+// Puts the window being shown at the place the two share, moved only as far as its own size
+// needs. The place follows the user's moves of either window, but not the program's: where
+// one window had to be moved to fit, the other still gets the place itself.
 void TakePlaceOf(ui::Form& shown, const ui::Form* otherDisplay);
 
 // Draws the current frame into the window being shown. The main window's change handler

@@ -14,6 +14,7 @@
 #include "monitor/core/save_target.h"
 #include "monitor/core/text_export.h"
 #include "monitor/core/settings_file.h"
+#include "monitor/win/display_windows.h"
 #include "monitor/win/large_display_form.h"
 #include "monitor/win/charts_form.h"
 #include "monitor/win/main_form_design.h"
@@ -194,9 +195,11 @@ void TForm1::FormShow() {
 
 void TForm1::Timer6Timer() {
     timer6_.SetEnabled(false);
-    // At start the windows open at the last exit; later the ones another window hid.
-    if (ProgramSettings.Graphs) N8Click();
-    if (ProgramSettings.Metodika) N9Click();
+    // At start the windows open at the last exit; later only those that the showing of a
+    // display window hid, not one the user has closed since.
+    const HiddenWindows hidden = TakeHiddenWindows();
+    if (startupDone_ ? hidden.Charts : ProgramSettings.Graphs) N8Click();
+    if (startupDone_ ? hidden.Help : ProgramSettings.Metodika) N9Click();
     SetFocus();
     if (startupDone_) return;
     const char* name = "Velmorant";
@@ -436,7 +439,10 @@ void TForm1::MemoDraw(int n) {
 void TForm1::ArrangeMainWindow() {
     const MainWindowLayout layout =
         MainWindowLayoutFor(n12_.Checked(), n13_.Checked(), Get<ui::Control>("Panel1").Width());
+    const RECT before = Bounds();
     SetWidth(layout.Width);
+    // Widening to the right must not take the new columns off the screen.
+    if (layout.Width > before.right - before.left) KeepOnItsWorkArea(*this, before);
     edit1_.SetWidth(layout.Edit1Width);
     scrollBar1_.SetWidth(layout.ScrollBar1Width);
     for (int r = 0; r < 3; ++r) {

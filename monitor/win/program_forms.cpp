@@ -1,7 +1,10 @@
 #include "monitor/win/program_forms.h"
 
+#include <cstdint>
+
 #include "monitor/core/window_place.h"
 #include "monitor/win/about_form.h"
+#include "monitor/win/display_windows.h"
 #include "monitor/win/driving_form.h"
 #include "monitor/win/help_form.h"
 #include "monitor/win/large_display_form.h"
@@ -63,23 +66,45 @@ std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main) {
     return created;
 }
 
+namespace {
+
+ScreenRect ScreenRectOf(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// The window's outer rectangle with its top left at (left, top), in 64 bits: a stored place
+// may be any integer, and its right edge must not wrap round onto the screen.
+ScreenRect OuterRectAt(const ui::Form& form, std::int64_t left, std::int64_t top) {
+    return {left, top, left + form.Width(), top + form.Height()};
+}
+
+void MoveTo(ui::Form& form, const ScreenRect& place) {
+    form.SetLeft(static_cast<int>(place.Left));
+    form.SetTop(static_cast<int>(place.Top));
+}
+
+}  // namespace
+
 void PlaceWindow(ui::Form& form, int left, int top) {
     // Settings written with another monitor attached, or edited by hand, name places that
     // would leave the window out of sight; places on a screen are taken as they stand.
     std::vector<ScreenRect> areas;
-    for (const RECT& r : ui::MonitorWorkAreas())
-        areas.push_back({r.left, r.top, r.right, r.bottom});
-    const ScreenRect place =
-        PlaceOnWorkArea({left, top, left + form.Width(), top + form.Height()}, areas);
-    form.SetLeft(place.Left);
-    form.SetTop(place.Top);
+    for (const RECT& r : ui::MonitorWorkAreas()) areas.push_back(ScreenRectOf(r));
+    MoveTo(form, PlaceOnWorkArea(OuterRectAt(form, left, top), areas));
+}
+
+void KeepOnItsWorkArea(ui::Form& form, const RECT& before) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromRect(&before, MONITOR_DEFAULTTONEAREST), &info)) return;
+    MoveTo(form,
+           FitOnWorkArea(OuterRectAt(form, form.Left(), form.Top()), ScreenRectOf(info.rcWork)));
 }
 
 void PlaceWindows(ui::Form& main, const Settings& settings) {
     for (const auto& [n, form] : NumberedWindows(main))
         PlaceWindow(*form, settings.FormPos[n].X, settings.FormPos[n].Y);
-    if (Forms.Form10 && Forms.Form7)
-        PlaceWindow(*Forms.Form10, Forms.Form7->Left(), Forms.Form7->Top());
+    PlaceDisplayWindows(settings.FormPos[7].X, settings.FormPos[7].Y);
 }
 
 }  // namespace velmorant

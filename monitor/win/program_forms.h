@@ -18,14 +18,14 @@ class TForm10;
 
 // The program's windows, created at start in this order after the main window.
 struct ProgramForms {
-    TForm3* Form3 = nullptr;     // charts
-    ui::Form* Form4 = nullptr;   // help
-    ui::Form* Form5 = nullptr;   // about
-    TForm6* Form6 = nullptr;     // car description
-    TForm7* Form7 = nullptr;     // large data display
-    TForm8* Form8 = nullptr;     // cable check
-    TForm10* Form10 = nullptr;   // driving parameters
-    TForm9* Form9 = nullptr;     // settings
+    TForm3* Form3 = nullptr;    // charts
+    ui::Form* Form4 = nullptr;  // help
+    ui::Form* Form5 = nullptr;  // about
+    TForm6* Form6 = nullptr;    // car description
+    TForm7* Form7 = nullptr;    // large data display
+    TForm8* Form8 = nullptr;    // cable check
+    TForm10* Form10 = nullptr;  // driving parameters
+    TForm9* Form9 = nullptr;    // settings
 };
 extern ProgramForms Forms;
 
@@ -43,8 +43,12 @@ std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main);
 // there, wholly onto the nearest one (PlaceOnWorkArea).
 void PlaceWindow(ui::Form& form, int left, int top);
 
-// Moves each numbered window to its stored place, then the driving-parameters window to the
-// large display's place: it has no keys of its own. Each through PlaceWindow.
+// Moves a window that has changed its size, wholly onto the work area of the monitor that it
+// was on before (`before`, its outer rectangle then), as little as it takes.
+void KeepOnItsWorkArea(ui::Form& form, const RECT& before);
+
+// Moves each numbered window to its stored place, each through PlaceWindow; the
+// driving-parameters window, which has no keys of its own, shares the large display's.
 void PlaceWindows(ui::Form& main, const Settings& settings);
 
 }  // namespace velmorant

@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <vector>
 
 using namespace velmorant;
 
 namespace {
 
-ScreenRect At(int left, int top, int width, int height) {
+ScreenRect At(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height) {
     return ScreenRect{left, top, left + width, top + height};
 }
 
@@ -57,11 +59,53 @@ TEST(WindowPlace, WhollyOnAWorkAreaOrMovedWhollyOntoTheNearest) {
         {"on the monitor above", above, At(100, -500, 300, 200), At(100, -500, 300, 200)},
         {"off the top of the monitor above", above, At(100, -900, 300, 200),
          At(100, -768, 300, 200)},
+        // Any stored integer: right and bottom lie past INT_MAX, distances are near 2^32.
+        {"at INT_MAX, INT_MAX", one, At(INT_MAX, INT_MAX, 300, 200), At(980, 824, 300, 200)},
+        {"at INT_MIN, INT_MIN", one, At(INT_MIN, INT_MIN, 300, 200), At(0, 24, 300, 200)},
+        {"right edge past INT_MAX", one, At(2147483500, 100, 300, 200), At(980, 100, 300, 200)},
+        {"at INT_MIN, INT_MAX", one, At(INT_MIN, INT_MAX, 300, 200), At(0, 824, 300, 200)},
+        {"at INT_MAX, INT_MIN", one, At(INT_MAX, INT_MIN, 300, 200), At(980, 24, 300, 200)},
+        {"INT_MAX wide and high", one, At(0, 24, INT_MAX, INT_MAX), At(0, 24, INT_MAX, INT_MAX)},
+        {"INT_MAX wide at INT_MAX", one, At(INT_MAX, 100, INT_MAX, 200), At(0, 100, INT_MAX, 200)},
+        {"far above and left of two", sideBySide, At(INT_MIN, INT_MIN, 300, 200),
+         At(0, 0, 300, 200)},
+        {"far below and right of two", sideBySide, At(INT_MAX, INT_MAX, 300, 200),
+         At(2900, 880, 300, 200)},
+        {"far left on the monitor above's level", above, At(INT_MIN, -500, 300, 200),
+         At(0, -500, 300, 200)},
     };
     for (const Case& c : cases) {
         const ScreenRect placed = PlaceOnWorkArea(c.wanted, c.areas);
         EXPECT_EQ(placed, c.placed) << c.what << ": " << placed.Left << ", " << placed.Top;
     }
+}
+
+// Every combination of extreme places and sizes ends wholly on one of the work areas where
+// the size fits one, with the size kept.
+TEST(WindowPlace, ExtremePlacesEndWhollyOnAWorkArea) {
+    const std::vector<ScreenRect> layouts[] = {
+        {{0, 24, 1280, 1024}},
+        {{0, 0, 1280, 1024}, {1280, 0, 3200, 1080}},
+        {{0, 0, 1280, 1024}, {-1920, -300, 0, 780}},
+        {{-1000, 0, 0, 768}, {0, 0, 1280, 1024}, {1280, -1080, 3200, 0}}};
+    const std::int64_t places[] = {INT_MIN, INT_MIN + 1, -70000,     -1,          0,
+                                   1,       70000,       2147483500, INT_MAX - 1, INT_MAX};
+    const std::int64_t sizes[] = {0, 1, 300, 700};
+    for (const auto& areas : layouts)
+        for (std::int64_t x : places)
+            for (std::int64_t y : places)
+                for (std::int64_t w : sizes)
+                    for (std::int64_t h : sizes) {
+                        const ScreenRect placed = PlaceOnWorkArea(At(x, y, w, h), areas);
+                        EXPECT_EQ(placed.Right - placed.Left, w);
+                        EXPECT_EQ(placed.Bottom - placed.Top, h);
+                        bool whollyOnOne = false;
+                        for (const ScreenRect& a : areas)
+                            whollyOnOne |= placed.Left >= a.Left && placed.Top >= a.Top &&
+                                           placed.Right <= a.Right && placed.Bottom <= a.Bottom;
+                        EXPECT_TRUE(whollyOnOne) << x << ", " << y << ", " << w << " x " << h
+                                                 << " on " << areas.size() << " areas";
+                    }
 }
 
 // Without a monitor to go by (none reported), the place stands.

@@ -10,7 +10,9 @@
 #include "gauges/kro_digit.h"
 #include "gauges/kro_led.h"
 #include "gauges/kro_tacho.h"
+#include "monitor/core/settings_file.h"
 #include "tests/win/display_windows_support.h"
+#include "tests/win/work_area.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -121,6 +123,49 @@ TEST_F(DrivingFormTest, TheLargeDisplayOpensWhereTheDrivingWindowWas) {
     main->N31Click();
     EXPECT_EQ(large->Left(), 150);
     EXPECT_EQ(large->Top(), 60);
+}
+
+// A shared place wholly on the screen for the window shown is kept exactly: at the bottom
+// of the screen only the taller driving window moves up, as far as it must, and the large
+// display never takes that fitted place, whether the driving window was shown before it or
+// not. The exit writes the stored place unchanged.
+TEST_F(DrivingFormTest, APlaceThatFitsStaysExactForTheWindowShown) {
+    const RECT work = PrimaryWorkArea();
+    ASSERT_GT(driving->Height(), large->Height());
+    const int left = work.left + 200;
+    const int top = work.bottom - large->Height();  // the large display just fits
+    const POINT largeAt{left, top};
+    const POINT drivingAt{left, work.bottom - driving->Height()};
+    struct Case {
+        const char* what;
+        std::vector<ui::Form*> shown;  // in this order, each through its menu command
+    };
+    const Case cases[] = {
+        {"the large display alone", {large}},
+        {"the driving window, then the large display", {driving, large}},
+        {"large, driving, large", {large, driving, large}},
+        {"the driving window alone", {driving}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Settings stored;
+        stored.FormPos[7] = {left, top};
+        PlaceWindows(*main, stored);  // as a reading of the settings file does
+        for (ui::Form* shown : c.shown) {
+            const bool isDriving = shown == driving;
+            isDriving ? main->N10Click() : main->N31Click();
+            ASSERT_TRUE(Showing(shown));
+            const POINT want = isDriving ? drivingAt : largeAt;
+            EXPECT_EQ(shown->Left(), want.x) << (isDriving ? "driving" : "large");
+            EXPECT_EQ(shown->Top(), want.y) << (isDriving ? "driving" : "large");
+            EXPECT_TRUE(WhollyOn(work, WindowRectOf(shown->Handle())));
+            shown->Close();
+        }
+        main->SaveSettings();
+        const WindowPosition written = ReadSettings(env.SettingsFile()).FormPos[7];
+        EXPECT_EQ(written.X, left);
+        EXPECT_EQ(written.Y, top);
+    }
 }
 
 // During a reading the bar follows every stored frame, so the window opens at the newest

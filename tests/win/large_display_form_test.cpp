@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "monitor/core/settings_file.h"
 #include "tests/win/display_windows_support.h"
 #include "ui/image.h"
 
@@ -89,8 +90,6 @@ TEST_F(LargeDisplayTest, HidesTheChartsAndHelpWindowsUntilTheMainWindowIsBack) {
     main->N31Click();
     EXPECT_FALSE(Forms.Form3->Visible());
     EXPECT_FALSE(Forms.Form4->Visible());
-    EXPECT_TRUE(ProgramSettings.Graphs);
-    EXPECT_TRUE(ProgramSettings.Metodika);
     PumpFor(400);
     EXPECT_FALSE(Forms.Form3->Visible());
 
@@ -100,6 +99,72 @@ TEST_F(LargeDisplayTest, HidesTheChartsAndHelpWindowsUntilTheMainWindowIsBack) {
     PumpFor(400);
     EXPECT_TRUE(Showing(Forms.Form3));
     EXPECT_TRUE(Showing(Forms.Form4));
+}
+
+// Only what this showing of a display window hid comes back with the main window: a charts
+// or help window the user closed before, or after it came back, stays closed, also when the
+// main window is shown again later (as the cable check gives its place back). The exit
+// writes the windows open then.
+TEST_F(LargeDisplayTest, OnlyWhatThisShowingHidComesBack) {
+    struct Case {
+        const char* what;
+        bool help;   // the help window, else the charts window
+        bool drive;  // through the driving-parameters window, else the large display
+    };
+    const Case cases[] = {
+        {"charts, large display", false, false},
+        {"help, large display", true, false},
+        {"charts, driving window", false, true},
+        {"help, driving window", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui::Form* window = c.help ? Forms.Form4 : Forms.Form3;
+        ui::Form* display = c.drive ? static_cast<ui::Form*>(driving) : large;
+        auto showDisplayAndBack = [&] {
+            c.drive ? main->N10Click() : main->N31Click();
+            ASSERT_TRUE(Showing(display));
+            EXPECT_FALSE(Showing(window));
+            display->Close();
+            ASSERT_TRUE(Showing(main));
+            PumpFor(400);
+        };
+        if (!main->StartupDone()) {
+            // Open at the last exit: the start-up step opens it.
+            (c.help ? ProgramSettings.Metodika : ProgramSettings.Graphs) = true;
+            PumpFor(400);
+            ASSERT_TRUE(main->StartupDone());
+        } else {
+            c.help ? main->N9Click() : main->N8Click();
+        }
+        ASSERT_TRUE(Showing(window));
+        showDisplayAndBack();
+        EXPECT_TRUE(Showing(window)) << "hidden by the display";
+
+        window->Close();
+        showDisplayAndBack();
+        EXPECT_FALSE(Showing(window)) << "closed before the display";
+
+        c.help ? main->N9Click() : main->N8Click();
+        showDisplayAndBack();
+        ASSERT_TRUE(Showing(window));
+        window->Close();
+        main->Hide();
+        main->Show();
+        PumpFor(400);
+        EXPECT_FALSE(Showing(window)) << "closed after it came back";
+    }
+    // The charts window came back, the help window was closed: so says the exit.
+    main->N8Click();
+    main->N9Click();
+    Forms.Form4->Close();
+    main->N31Click();
+    large->Close();
+    PumpFor(400);
+    main->FormClose();
+    const Settings written = ReadSettings(env.SettingsFile());
+    EXPECT_TRUE(written.Graphs);
+    EXPECT_FALSE(written.Metodika);
 }
 
 // Moving the large display's bar moves the main position and shows that frame; the driving

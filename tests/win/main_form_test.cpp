@@ -25,6 +25,7 @@
 #include "ui/timer.h"
 #include "tests/win/pump.h"
 #include "tests/win/main_window_fixture.h"
+#include "tests/win/work_area.h"
 
 using namespace velmorant;
 using namespace velmorant::test;
@@ -346,6 +347,42 @@ TEST_F(MainFormTest, ReferenceColumnsAndTheirFile) {
     EXPECT_TRUE(Get<ui::MenuItem>("N13").Checked());
     EXPECT_TRUE(Get<ui::ListView>("ListView3").Visible());
     EXPECT_EQ(form->Width(), 627);
+}
+
+// Widening for "Three References" or "Bytes Protocol" keeps the main window wholly on its
+// work area: at the right edge it moves left as far as the new columns need, with room it
+// stays; narrowing again leaves it where it is.
+TEST_F(MainFormTest, WideningKeepsTheWindowOnItsWorkArea) {
+    const RECT work = PrimaryWorkArea();
+    const int narrow = form->Width();
+    const int atRightEdge = work.right - narrow;  // 944 on a screen 1280 wide
+    struct Case {
+        const char* what;
+        int left;
+        std::vector<const char*> items;
+        int width;
+        int expectedLeft;
+    };
+    const Case cases[] = {
+        {"at the right edge, three references", atRightEdge, {"N13"}, 627, work.right - 627},
+        {"at the right edge, bytes protocol", atRightEdge, {"N12"}, 435, work.right - 435},
+        {"at the right edge, both", atRightEdge, {"N13", "N12"}, 729, work.right - 729},
+        {"with room", work.left + 100, {"N13", "N12"}, 729, work.left + 100},
+        {"at the left edge", work.left, {"N13"}, 627, work.left},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        form->SetLeft(c.left);
+        form->SetTop(work.top + 40);
+        for (const char* item : c.items) Get<ui::MenuItem>(item).Click();
+        EXPECT_EQ(form->Width(), c.width);
+        EXPECT_EQ(form->Left(), c.expectedLeft);
+        EXPECT_EQ(form->Top(), work.top + 40);
+        EXPECT_TRUE(WhollyOn(work, WindowRectOf(form->Handle())));
+        for (const char* item : c.items) Get<ui::MenuItem>(item).Click();
+        EXPECT_EQ(form->Width(), narrow);
+        EXPECT_EQ(form->Left(), c.expectedLeft);
+    }
 }
 
 // A file of another kind leaves the record but for its data bytes; the step after a read

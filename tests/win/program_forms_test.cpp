@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -22,6 +23,7 @@
 #include "tests/win/pump.h"
 #include "tests/win/recording_support.h"
 #include "tests/win/scripted_line.h"
+#include "tests/win/work_area.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/edit.h"
@@ -31,6 +33,8 @@
 #include "ui/timer.h"
 
 using namespace velmorant;
+using velmorant::test::PrimaryWorkArea;
+using velmorant::test::WhollyOn;
 
 namespace {
 
@@ -138,18 +142,6 @@ TEST_F(ProgramFormsTest, StoredPlacesAreTakenAtCreationAndAtEveryReading) {
     Forms.Form9->Hide();
 }
 
-RECT PrimaryWorkArea() {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
-    return info.rcWork;
-}
-
-bool WhollyOn(const RECT& work, const RECT& r) {
-    return r.left >= work.left && r.top >= work.top && r.right <= work.right &&
-           r.bottom <= work.bottom;
-}
-
 // A stored place where a window would not lie wholly on the work area moves it the least it
 // takes to lie wholly on it; places wholly on it stay. The driving-parameters window takes the
 // large display's place, moved in turn where its own size does not fit there.
@@ -251,6 +243,43 @@ TEST_F(ProgramFormsTest, PlacesFarOffInTheFileEndWhollyOnTheScreen) {
             EXPECT_TRUE(WhollyOn(work, form->Bounds())) << "window " << n;
         EXPECT_TRUE(WhollyOn(work, Forms.Form10->Bounds())) << "window 10";
         if (step.shown) step.shown->Hide();
+    }
+}
+
+// Any integer stored as a place puts every window wholly on the screen, as the program
+// holds it and as Windows shows it: the right edge of a window at 2147483500 lies past
+// INT_MAX and must not wrap round onto the screen.
+TEST_F(ProgramFormsTest, ExtremeStoredPlacesPutEveryWindowWhollyOnTheScreen) {
+    const RECT work = PrimaryWorkArea();
+    struct Case {
+        const char* what;
+        int x, y;
+        bool mainOnly;  // only "1X" and "1Y" stored, the rest left at 0
+    };
+    const Case cases[] = {
+        {"1X=2147483500", 2147483500, 0, true},
+        {"all at 2147483500, 2147483500", 2147483500, 2147483500, false},
+        {"all at INT_MAX, INT_MAX", INT_MAX, INT_MAX, false},
+        {"all at INT_MIN, INT_MIN", INT_MIN, INT_MIN, false},
+        {"all at INT_MIN, INT_MAX", INT_MIN, INT_MAX, false},
+        {"all at INT_MAX, INT_MIN", INT_MAX, INT_MIN, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Settings stored;
+        for (int n : kFormPosWindows)
+            if (!c.mainOnly || n == 1) stored.FormPos[n] = {c.x, c.y};
+        WriteSettings(SettingsFile(), stored, false);
+        Create();
+        main->Show();
+        for (const auto& [n, form] : NumberedWindows(*main)) {
+            EXPECT_TRUE(WhollyOn(work, form->Bounds())) << "window " << n;
+            EXPECT_TRUE(WhollyOn(work, test::WindowRectOf(form->Handle()))) << "window " << n;
+        }
+        EXPECT_TRUE(WhollyOn(work, Forms.Form10->Bounds())) << "window 10";
+        if (c.x == 2147483500) EXPECT_EQ(main->Left(), work.right - main->Width());
+        ui::App().DestroyForms();
+        Forms = {};
     }
 }
 
