@@ -273,18 +273,21 @@ std::string FormatTimeOfDay(double dateTime, const TimeLocale& locale) {
             continue;
         }
         skipBlanks = false;
+        const auto number = [&](int value) {
+            out += two ? TwoDigits(value) : std::to_string(value);
+        };
         switch (item.field) {
             case 'h':
-                out += two ? TwoDigits(hour12) : std::to_string(hour12);
+                number(hour12);
                 break;
             case 'H':
-                out += two ? TwoDigits(hour) : std::to_string(hour);
+                number(hour);
                 break;
             case 'm':
-                out += two ? TwoDigits(minute) : std::to_string(minute);
+                number(minute);
                 break;
             case 's':
-                out += two ? TwoDigits(second) : std::to_string(second);
+                number(second);
                 break;
             default:
                 if (!dayHours) {

@@ -303,21 +303,10 @@ TEST_F(CarFormTest, OkAndEscHideTheWindowAndReturnTheFocusToAVisibleMainWindow) 
 }
 
 // The car window's comments as files bring them: the main window opening them.
-class CarCommentsFileTest : public MainWindowFixture {
+class CarCommentsFileTest : public MainWindowFilesFixture {
 protected:
-    void TearDown() override {
-        MainWindowFixture::TearDown();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    std::filesystem::path File(const char* name) {
-        std::filesystem::create_directories(folder);
-        return folder / name;
-    }
+    CarCommentsFileTest() : MainWindowFilesFixture("velmorant_car_comments") {}
     std::string FileName() { return Get<ui::StatusBar>("StatusBar1").PanelText(0); }
-
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "velmorant_car_comments";
 };
 
 // Texts of thousands of characters, compared without printing them whole.

@@ -30,25 +30,14 @@ namespace {
 
 // The main window with its car window, saving and opening record files through scripted
 // dialogs.
-class MainFormFilesTest : public MainWindowFixture {
+class MainFormFilesTest : public MainWindowFilesFixture {
 protected:
-    void TearDown() override {
-        MainWindowFixture::TearDown();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    std::filesystem::path File(const char* name) {
-        std::filesystem::create_directories(folder);
-        return folder / name;
-    }
+    MainFormFilesTest() : MainWindowFilesFixture("velmorant_main_form_files") {}
     std::filesystem::path Recording(const char* name, int n) {
         const auto path = File(name);
         WriteTestRecording(path, n);
         return path;
     }
-
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "velmorant_main_form_files";
 };
 
 // Frames of a recorded data file on disk, -1 when it is none.

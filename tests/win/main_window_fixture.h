@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -57,6 +58,24 @@ protected:
     ui::ScriptedDialogs dialogs;
     std::unique_ptr<TForm1> form;
     std::unique_ptr<TForm6> car;
+};
+
+// The same with a folder of its own for the files a test writes, removed afterwards.
+class MainWindowFilesFixture : public MainWindowFixture {
+protected:
+    explicit MainWindowFilesFixture(const char* folderName)
+        : folder(std::filesystem::temp_directory_path() / folderName) {}
+    void TearDown() override {
+        MainWindowFixture::TearDown();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    std::filesystem::path File(const char* name) {
+        std::filesystem::create_directories(folder);
+        return folder / name;
+    }
+
+    const std::filesystem::path folder;
 };
 
 }  // namespace velmorant::test
