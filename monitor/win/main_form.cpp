@@ -595,7 +595,6 @@ void TForm1::ScrollBar1Change() {
 
 bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
     EnableIdleControls(true);
-    for (int k = 1; k <= kMaxFrames; ++k) Record[k].DataBytes.fill(0);
     std::filesystem::path path = given;
     if (path.empty()) {
         auto& open = Get<ui::OpenDialog>("OpenDialog1");
@@ -614,6 +613,9 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
             ui::ShowMessage(TForm6::kCommentsTooLong);
             return false;
         }
+        // Only a file that is read replaces the record: a cancelled dialog or a refused file
+        // leaves the frames shown, and saved again, as they were.
+        for (int k = 1; k <= kMaxFrames; ++k) Record[k].DataBytes.fill(0);
         ShowRecordFile(read.Content, path);
     }
     ShowRecordExtras();

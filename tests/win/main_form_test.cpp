@@ -385,19 +385,39 @@ TEST_F(MainFormTest, WideningKeepsTheWindowOnItsWorkArea) {
     }
 }
 
-// A file of another kind leaves the record but for its data bytes; the step after a read
-// still shows the car window for the description the record had.
-TEST_F(MainFormTest, UnknownFileFormatKeepsTheRecord) {
-    ASSERT_TRUE(form->LoadRecordFile(WriteRecording(6)));
-    car->Hide();
+// An open that reads nothing (a file of another kind, a cancelled dialog, a file that is
+// gone) leaves the record and its frames as they were, so that saving again writes them; the
+// step after a read still shows the car window for the description the record had.
+TEST_F(MainFormTest, AnOpenThatReadsNothingKeepsTheRecord) {
     const auto other = std::filesystem::temp_directory_path() / "velmorant_other.vmr";
     std::ofstream(other) << "Some other file\n";
-    EXPECT_FALSE(form->LoadRecordFile(other));
-    EXPECT_EQ(Status(), "Unknown file format");
-    EXPECT_EQ(Position().Max(), 6);
-    EXPECT_EQ(Record[4].DataBytes[3], 0);
-    EXPECT_EQ(Get<ui::StatusBar>("StatusBar1").PanelText(0), "velmorant_main_form.vmr");
-    EXPECT_TRUE(IsWindowVisible(car->Handle()));
+    struct Case {
+        const char* how;
+        std::filesystem::path path;
+        const char* status;
+    };
+    const Case cases[] = {{"another kind", other, "Unknown file format"},
+                          {"dialog cancelled", {}, "Data from: velmorant_main_form.vmr"},
+                          {"gone", other.parent_path() / "velmorant_gone.vmr",
+                           "Data from: velmorant_main_form.vmr"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        ASSERT_TRUE(form->LoadRecordFile(WriteRecording(6)));
+        Position().SetPosition(4);
+        const std::string shown = Value(4);
+        car->Hide();
+        EXPECT_FALSE(form->LoadRecordFile(c.path));
+        EXPECT_EQ(Status(), c.status);
+        EXPECT_EQ(Position().Max(), 6);
+        for (int k = 1; k <= 6; ++k) EXPECT_EQ(Record[k].DataBytes[3], k) << k;
+        Position().SetPosition(3);
+        Position().SetPosition(4);
+        EXPECT_EQ(Value(4), shown);
+        EXPECT_EQ(Get<ui::StatusBar>("StatusBar1").PanelText(0), "velmorant_main_form.vmr");
+        if (c.path == other) {
+            EXPECT_TRUE(IsWindowVisible(car->Handle()));
+        }
+    }
 }
 
 // Closing for real: Cancel, and Yes with a save that cannot happen, keep the window; No
