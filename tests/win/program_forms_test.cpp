@@ -277,7 +277,9 @@ TEST_F(ProgramFormsTest, ExtremeStoredPlacesPutEveryWindowWhollyOnTheScreen) {
             EXPECT_TRUE(WhollyOn(work, test::WindowRectOf(form->Handle()))) << "window " << n;
         }
         EXPECT_TRUE(WhollyOn(work, Forms.Form10->Bounds())) << "window 10";
-        if (c.x == 2147483500) EXPECT_EQ(main->Left(), work.right - main->Width());
+        if (c.x == 2147483500) {
+            EXPECT_EQ(main->Left(), work.right - main->Width());
+        }
         ui::App().DestroyForms();
         Forms = {};
     }
