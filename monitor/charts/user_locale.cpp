@@ -10,24 +10,25 @@ namespace velmorant {
 
 namespace {
 
-std::string LocaleText(LCTYPE type, const char* fallback) {
+std::wstring LocaleWide(LCTYPE type) {
     wchar_t buffer[80];
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 80) <= 1) return fallback;
-    return ui::WideToCp1251(buffer);
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 80) <= 1) return {};
+    return buffer;
+}
+
+std::string LocaleText(LCTYPE type, const char* fallback) {
+    const std::wstring text = LocaleWide(type);
+    return text.empty() ? fallback : ui::WideToCp1251(text);
 }
 
 // A designator with letters the code page lacks ("π.μ.", "上午") would come out as question
 // marks, the same for both halves of the day: it is taken as none, so times are written in
 // 24 hours.
 std::string DesignatorText(LCTYPE type, const char* fallback) {
-    wchar_t buffer[80];
-    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 80) <= 1) return fallback;
-    BOOL lost = FALSE;
-    char bytes[240];
-    const int n = WideCharToMultiByte(1251, WC_NO_BEST_FIT_CHARS, buffer, -1, bytes, sizeof bytes,
-                                      nullptr, &lost);
-    if (n <= 0 || lost) return "";
-    return std::string(bytes, static_cast<std::size_t>(n - 1));
+    const std::wstring text = LocaleWide(type);
+    if (text.empty()) return fallback;
+    std::string designator = ui::WideToCp1251(text);
+    return ui::Cp1251ToWide(designator) == text ? designator : "";
 }
 
 }  // namespace

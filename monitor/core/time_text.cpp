@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace velmorant {
@@ -167,7 +168,7 @@ std::vector<std::string> LatinWordsOf(const std::vector<PictureItem>& items) {
 // Bulgarian time, whatever the reader's locale). A Latin word no locale of the reader's knows
 // is refused, so an unknown marker never passes as morning.
 bool TakeSurroundings(std::string_view s, const TimeLocale& locale,
-                      const std::vector<std::string>& words, Marker& marker) {
+                      std::optional<std::vector<std::string>>& words, Marker& marker) {
     std::size_t pos = 0;
     while (true) {
         while (pos < s.size() && IsBlank(s[pos])) ++pos;
@@ -180,8 +181,10 @@ bool TakeSurroundings(std::string_view s, const TimeLocale& locale,
             pos += n;
             continue;
         }
+        // The picture is looked into only for a word that is no marker: most times have none.
+        if (!words) words = LatinWordsOf(ItemsOf(locale.LongTimeFormat));
         bool known = false;
-        for (const std::string& w : words)
+        for (const std::string& w : *words)
             if (rest.substr(0, w.size()) == w) {
                 pos += w.size();
                 known = true;
@@ -319,7 +322,7 @@ std::optional<double> ParseTimeOfDay(std::string_view text, const TimeLocale& lo
         if (!s) return std::nullopt;
         second = *s;
     }
-    const std::vector<std::string> words = LatinWordsOf(ItemsOf(locale.LongTimeFormat));
+    std::optional<std::vector<std::string>> words;
     Marker marker = Marker::None;
     if (!TakeSurroundings(before, locale, words, marker) ||
         !TakeSurroundings(text.substr(pos), locale, words, marker))

@@ -75,12 +75,12 @@ HiddenWindows TakeHiddenWindows() {
 
 void PlaceDisplayWindows(int left, int top) {
     shared = {left, top, {}};
-    // The place is the large display's, as it lies on the screen; the driving window takes
-    // it, moved only where its own size does not fit there.
+    // The place is the large display's, as PlaceWindows has just put it on the screen; the
+    // driving window takes it, moved only where its own size does not fit there.
     if (TForm7* large = Forms.Form7) {
-        PutAtSharedPlace(*large);
         shared.left = large->Left();
         shared.top = large->Top();
+        Remember(*large);
     }
     if (Forms.Form10) PutAtSharedPlace(*Forms.Form10);
 }

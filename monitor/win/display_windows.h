@@ -22,8 +22,9 @@ void HideForDisplay(ui::Form* otherDisplay);
 // the meantime, or that no display hid, is not reopened.
 HiddenWindows TakeHiddenWindows();
 
-// The stored place of the large display: it is put there (PlaceWindow), and the driving
-// window at the large display's place, each moved only as far as its own size needs.
+// After the large display has been put at its stored place (`left`, `top`) through
+// PlaceWindow: that is the place the two share, and the driving window is put there, moved
+// only as far as its own size needs.
 void PlaceDisplayWindows(int left, int top);
 
 // Puts the window being shown at the place the two share, moved only as far as its own size

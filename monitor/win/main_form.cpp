@@ -161,12 +161,9 @@ void TForm1::TxRxrmCreate() {
     if (const auto arguments = ui::CommandLineArguments(); !arguments.empty()) {
         // Against the folder the program was started from, so that the record's file (and the
         // name Save As offers) is the one that was read.
-        commandLineFile_ = arguments.front();
         std::error_code error;
-        if (!commandLineFile_.empty()) {
-            auto absolute = std::filesystem::absolute(commandLineFile_, error);
-            if (!error) commandLineFile_ = std::move(absolute);
-        }
+        const auto full = std::filesystem::absolute(arguments.front(), error);
+        commandLineFile_ = error ? std::filesystem::path(arguments.front()) : full;
         timer2_.SetEnabled(true);
     }
     // An error here ends the creation in the error box; the lamp then stays empty.

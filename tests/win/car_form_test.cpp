@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -14,6 +13,7 @@
 #include "monitor/core/record_file_writer.h"
 #include "monitor/win/car_form.h"
 #include "tests/win/activation_support.h"
+#include "tests/win/clipboard.h"
 #include "tests/win/main_window_fixture.h"
 #include "tests/win/recording_support.h"
 #include "tests/win/window_text.h"
@@ -328,16 +328,6 @@ protected:
     return ::testing::AssertionFailure()
            << got.size() << " lines instead of " << wanted.size()
            << "; joined: " << SameText(joined(got), joined(wanted)).message();
-}
-
-void PutOnClipboard(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
 }
 
 // Comments up to what a memo holds (8192 characters, the breaks between lines included) open

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -14,6 +13,7 @@
 #include "monitor/win/main_form.h"
 #include "monitor/win/program_forms.h"
 #include "monitor/win/program_state.h"
+#include "tests/win/clipboard.h"
 #include "tests/support/ecu_stream.h"
 #include "tests/win/main_window_fixture.h"
 #include "tests/win/pump.h"
@@ -53,16 +53,6 @@ std::string FirstLine(const std::filesystem::path& path) {
 }
 
 constexpr char kUnsaved[] = "Data not saved. Save to file?";
-
-void PutOnClipboard(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(owner));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
-}
 
 }  // namespace
 
