@@ -91,7 +91,6 @@ struct Design {
     int interval = 1000;     // timers, milliseconds
     std::string filter;      // file dialogs: "Description|*.ext|..."
     std::string defaultExt;  // file dialogs
-    bool overwritePrompt = false;  // save dialogs
     int itemHeight = 0;            // fixed-list combo boxes: owner-drawn, items this high
     std::string popupMenu;         // controls: the popup menu the right button opens
 };

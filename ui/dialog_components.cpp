@@ -3,6 +3,7 @@
 #include "ui/design.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
+#include "ui/modal.h"
 
 namespace ui {
 
@@ -17,8 +18,7 @@ FileDialog::FileDialog(Form& owner, const Design& design, bool save)
     : Component(design.name, &owner),
       save_(save),
       filter_(design.filter),
-      defaultExt_(design.defaultExt),
-      overwritePrompt_(design.overwritePrompt) {}
+      defaultExt_(design.defaultExt) {}
 
 std::optional<std::filesystem::path> FileDialog::Execute() {
     FileDialogRequest request;
@@ -29,8 +29,11 @@ std::optional<std::filesystem::path> FileDialog::Execute() {
     request.defaultExt = defaultExt_;
     request.fileName = fileName_;
     request.initialDir = initialDir_;
-    request.overwritePrompt = overwritePrompt_;
-    auto answer = CurrentDialogs().FileDialog(request);
+    std::optional<FileDialogAnswer> answer;
+    {
+        ModalWindow modal(request.owner);
+        answer = CurrentDialogs().FileDialog(request);
+    }
     if (!answer) return std::nullopt;
     fileName_ = answer->fileName;
     filterIndex_ = answer->filterIndex;
@@ -42,7 +45,12 @@ ColourDialog::ColourDialog(Form& owner, const Design& design) : Component(design
 }
 
 std::optional<Colour> ColourDialog::Execute() {
-    auto chosen = CurrentDialogs().ColourDialog(OwnerWindow(Owner()), colour_);
+    const HWND owner = OwnerWindow(Owner());
+    std::optional<Colour> chosen;
+    {
+        ModalWindow modal(owner);
+        chosen = CurrentDialogs().ColourDialog(owner, colour_);
+    }
     if (chosen) colour_ = *chosen;
     return chosen;
 }

@@ -27,7 +27,6 @@ public:
     void SetFileName(std::filesystem::path name) { fileName_ = std::move(name); }
     const std::filesystem::path& InitialDir() const { return initialDir_; }
     void SetInitialDir(std::filesystem::path folder) { initialDir_ = std::move(folder); }
-    bool OverwritePrompt() const { return overwritePrompt_; }
 
     // The chosen file, also kept as FileName with the filter index it was chosen with;
     // nothing (and nothing changed) when cancelled.
@@ -40,7 +39,6 @@ private:
     std::string defaultExt_;
     std::filesystem::path fileName_;
     std::filesystem::path initialDir_;
-    bool overwritePrompt_;
 };
 
 class OpenDialog : public FileDialog {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/error_box.h"
+#include "ui/modal.h"
 #include "ui/text.h"
 
 namespace ui {
@@ -55,7 +56,6 @@ public:
         const std::wstring initialDir = request.initialDir.wstring();
         ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
         ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-        if (request.save && request.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
         SaveFileNameCall saveCall = InstalledSaveCall() ? InstalledSaveCall() : GetSaveFileNameW;
         BOOL ok = request.save ? saveCall(&ofn) : GetOpenFileNameW(&ofn);
         if (!ok) return std::nullopt;
@@ -93,12 +93,18 @@ void SetDialogs(Dialogs* dialogs) { Installed() = dialogs; }
 
 void SetSaveFileNameCall(SaveFileNameCall call) { InstalledSaveCall() = call; }
 
+int ShowMessageBoxOwnedBy(HWND owner, const std::string& text, const std::string& caption,
+                          UINT flags) {
+    ModalWindow modal(owner);
+    return CurrentDialogs().ShowMessageBox(owner, text, caption, flags);
+}
+
 void ShowMessage(const std::string& text) {
-    CurrentDialogs().ShowMessageBox(GetActiveWindow(), text, ApplicationTitle(), MB_OK);
+    ShowMessageBoxOwnedBy(GetActiveWindow(), text, ApplicationTitle(), MB_OK);
 }
 
 int ShowMessageBox(const std::string& text, const std::string& caption, UINT flags) {
-    return CurrentDialogs().ShowMessageBox(GetActiveWindow(), text, caption, flags);
+    return ShowMessageBoxOwnedBy(GetActiveWindow(), text, caption, flags);
 }
 
 }  // namespace ui

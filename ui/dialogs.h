@@ -23,7 +23,6 @@ struct FileDialogRequest {
     std::filesystem::path fileName;
     // Where the dialog opens when the file name names no folder; empty: the system's choice.
     std::filesystem::path initialDir;
-    bool overwritePrompt = false;
 };
 
 struct FileDialogAnswer {
@@ -53,6 +52,9 @@ void SetDialogs(Dialogs* dialogs);
 using SaveFileNameCall = BOOL(WINAPI*)(OPENFILENAMEW*);
 void SetSaveFileNameCall(SaveFileNameCall call);
 
+// A message box through the seam, as a modal step of the program (ModalWindow).
+int ShowMessageBoxOwnedBy(HWND owner, const std::string& text, const std::string& caption,
+                          UINT flags);
 // A plain message: the text, the application title, OK.
 void ShowMessage(const std::string& text);
 // Any message box through the seam, owned by the active window.

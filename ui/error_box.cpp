@@ -29,8 +29,8 @@ std::string ErrorBoxText(std::string_view message) {
 
 void ShowErrorBox(std::string_view message, std::string_view caption) noexcept {
     try {
-        CurrentDialogs().ShowMessageBox(GetActiveWindow(), ErrorBoxText(message),
-                                        std::string(caption), MB_ICONERROR | MB_OK);
+        ShowMessageBoxOwnedBy(GetActiveWindow(), ErrorBoxText(message), std::string(caption),
+                              MB_ICONERROR | MB_OK);
     } catch (...) {
         // Nothing is left to report with: the box itself failed (out of memory).
     }

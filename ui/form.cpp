@@ -2,10 +2,14 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "ui/application.h"
 #include "ui/error_box.h"
 #include "ui/label.h"
 #include "ui/menu.h"
+#include "ui/modal.h"
 #include "ui/resources.h"
 #include "ui/text.h"
 #include "ui/window_class.h"
@@ -166,6 +170,10 @@ void Form::Close() {
     bool canClose = true;
     if (OnCloseQuery) OnCloseQuery(canClose);
     if (!canClose) return;
+    Closed();
+}
+
+void Form::Closed() {
     CloseAction action = CloseAction::Hide;
     if (OnClose) OnClose(action);
     if (action == CloseAction::None) return;
@@ -182,41 +190,70 @@ void Form::Close() {
 
 int Form::ShowModal() {
     if (Visible() || modal_) throw std::logic_error("Cannot make a visible window modal");
-    std::vector<HWND> disabled;
-    struct Collect {
-        HWND self;
-        std::vector<HWND>* out;
-    } collect{Handle(), &disabled};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* c = reinterpret_cast<Collect*>(p);
-            if (w != c->self && IsWindowVisible(w) && IsWindowEnabled(w)) {
-                EnableWindow(w, FALSE);
-                c->out->push_back(w);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&collect));
     modalResult_ = 0;
     modal_ = true;
-    Show();
-    MSG msg;
-    while (modalResult_ == 0) {
-        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            // The application is ending: leave the quit message to the main loop.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            modalResult_ = IDCANCEL;
-            break;
+    {
+        // The others are enabled again before the form hides, or Windows activates some
+        // other program's window.
+        ModalWindow others(nullptr);
+        modalDepth_ = ModalDepth();
+        Show();
+        MSG msg;
+        while (modalResult_ == 0) {
+            BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+            if (got <= 0) {
+                // The application is ending: leave the quit message to the main loop.
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                modalResult_ = IDCANCEL;
+                break;
+            }
+            Application::Dispatch(msg);
         }
-        Application::Dispatch(msg);
+        modal_ = false;
     }
-    modal_ = false;
-    // Enable the others before hiding, or Windows activates some other program's window.
-    for (HWND w : disabled) EnableWindow(w, TRUE);
     Hide();
     return modalResult_;
+}
+
+namespace {
+// Held messages are looked at again this often until no modal step is open.
+constexpr UINT_PTR kHeldMessagesTimer = 0x5EED;
+constexpr UINT kHeldMessagesInterval = 100;
+}  // namespace
+
+bool Form::HoldWhileModal(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!ModalStepOpen()) return false;
+    const HeldMessage m{msg, wParam, lParam};
+    if (std::find(held_.begin(), held_.end(), m) == held_.end()) held_.push_back(m);
+    SetTimer(Handle(), kHeldMessagesTimer, kHeldMessagesInterval, nullptr);
+    BringModalStepToFront();
+    return true;
+}
+
+void Form::PostHeldMessages() {
+    if (ModalStepOpen()) return;
+    KillTimer(Handle(), kHeldMessagesTimer);
+    // Posted, not handled here: each arrives as a message of its own, held again should a
+    // step have opened by then.
+    for (const HeldMessage& m : std::exchange(held_, {})) PostMessageW(Handle(), m.msg, m.wParam, m.lParam);
+}
+
+LRESULT Form::QueryEndSession() {
+    // The session waits for the dialog the user is answering; otherwise the program is
+    // asked as by a close (an unsaved record's question) and may refuse.
+    if (ModalStepOpen()) {
+        BringModalStepToFront();
+        return FALSE;
+    }
+    bool canClose = true;
+    if (OnCloseQuery) OnCloseQuery(canClose);
+    return canClose ? TRUE : FALSE;
+}
+
+void Form::EndSession(bool ending) {
+    // The process ends once this returns: the close's own steps run now, without asking
+    // again (the query was answered).
+    if (ending) Closed();
 }
 
 void Form::BecomeActiveForm() {
@@ -384,8 +421,21 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return painted;
     switch (msg) {
         case WM_CLOSE:
-            // Never the default: it would destroy the window, and forms only hide.
-            Close();
+            // Never the default: it would destroy the window, and forms only hide. A close
+            // never runs over a box or dialog the user is answering: it waits for its end.
+            // A modal form is that step itself, and closes.
+            if (modal_ || !HoldWhileModal(msg, wParam, lParam)) Close();
+            return 0;
+        case WM_TIMER:
+            if (wParam != kHeldMessagesTimer) break;
+            PostHeldMessages();
+            return 0;
+        case WM_QUERYENDSESSION:
+            if (App().MainForm() != this) break;
+            return QueryEndSession();
+        case WM_ENDSESSION:
+            if (App().MainForm() != this) break;
+            EndSession(wParam != FALSE);
             return 0;
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0 && menu_) {

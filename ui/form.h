@@ -75,6 +75,9 @@ public:
     // or gets a modal result; returns that result (IDCANCEL when closed).
     int ShowModal();
     int ModalResult() const { return modalResult_; }
+    // The modal steps counted while the form runs its modal loop (its own the deepest); 0
+    // when it is not modal.
+    int ModalLoopDepth() const { return modal_ ? modalDepth_ : 0; }
     void SetModalResult(int result) { modalResult_ = result; }
 
     // The title is kept beside the window: only the form sets it, and reading a top-level
@@ -113,6 +116,12 @@ public:
     // The message loop hands each key message here first; true when it was used up.
     bool PreviewKey(MSG& msg);
 
+    // While a modal step is under way (ui::ModalStepOpen), keeps the message to be posted
+    // to the form again once no step is open, brings the step's dialog to the front and
+    // answers true; otherwise false, and the caller handles the message now. Close requests
+    // wait so; a form holds the worker reports that would end in a box the same way.
+    bool HoldWhileModal(UINT msg, WPARAM wParam, LPARAM lParam);
+
 protected:
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void ApplyVisible() override;
@@ -125,6 +134,20 @@ private:
     bool PressFocusedButton();
     void RestoreFocus();
     void BecomeActiveForm();
+    // What a close does once it is not refused.
+    void Closed();
+    // The end of the Windows session: asked like a close, unless a modal step is open.
+    LRESULT QueryEndSession();
+    void EndSession(bool ending);
+    void PostHeldMessages();
+
+    struct HeldMessage {
+        UINT msg;
+        WPARAM wParam;
+        LPARAM lParam;
+        bool operator==(const HeldMessage&) const = default;
+    };
+    std::vector<HeldMessage> held_;
 
     std::string caption_;
     std::vector<std::unique_ptr<Component>> components_;
@@ -138,6 +161,7 @@ private:
     int wantedClientHeight_ = 0;
     int modalResult_ = 0;
     bool modal_ = false;
+    int modalDepth_ = 0;
     bool activeForm_ = false;
 };
 

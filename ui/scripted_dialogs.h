@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,15 +25,14 @@ public:
     std::deque<int> answers;
     std::deque<std::optional<FileDialogAnswer>> fileAnswers;
     std::deque<std::optional<Colour>> colourAnswers;
-    // The save dialog's own question before it returns a file that exists, when the request
-    // asks for it: Yes returns the file; No (also when nothing is scripted) leaves the user
-    // in the dialog, who then cancels it.
-    std::deque<bool> replaceAnswers;
+
+    // Runs inside every box and dialog before it is answered: what reaches the program while
+    // the user looks at it (a close request, timer ticks).
+    std::function<void()> whileOpen;
 
     std::vector<Box> boxes;
     std::vector<FileDialogRequest> fileRequests;
     std::vector<Colour> colourRequests;
-    std::vector<std::filesystem::path> replaceQuestions;
 
     ScriptedDialogs() { SetDialogs(this); }
     ~ScriptedDialogs() override { SetDialogs(nullptr); }
@@ -42,6 +42,7 @@ public:
     int ShowMessageBox(HWND, const std::string& text, const std::string& caption,
                        UINT flags) override {
         boxes.push_back({text, caption, flags});
+        if (whileOpen) whileOpen();
         if (answers.empty()) return (flags & MB_TYPEMASK) == MB_OK ? IDOK : IDCANCEL;
         int answer = answers.front();
         answers.pop_front();
@@ -50,22 +51,16 @@ public:
 
     std::optional<FileDialogAnswer> FileDialog(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
+        if (whileOpen) whileOpen();
         if (fileAnswers.empty()) return std::nullopt;
         auto answer = fileAnswers.front();
         fileAnswers.pop_front();
-        std::error_code error;
-        if (answer && request.save && request.overwritePrompt &&
-            std::filesystem::exists(answer->fileName, error)) {
-            replaceQuestions.push_back(answer->fileName);
-            const bool yes = !replaceAnswers.empty() && replaceAnswers.front();
-            if (!replaceAnswers.empty()) replaceAnswers.pop_front();
-            if (!yes) return std::nullopt;
-        }
         return answer;
     }
 
     std::optional<Colour> ColourDialog(HWND, Colour initial) override {
         colourRequests.push_back(initial);
+        if (whileOpen) whileOpen();
         if (colourAnswers.empty()) return std::nullopt;
         auto answer = colourAnswers.front();
         colourAnswers.pop_front();

@@ -3,6 +3,8 @@
 #include <stdexcept>
 
 #include "ui/error_box.h"
+#include "ui/form.h"
+#include "ui/modal.h"
 #include "ui/resources.h"
 
 namespace ui {
@@ -15,8 +17,12 @@ constexpr wchar_t kTimerClass[] = L"UiTimer";
 LRESULT CALLBACK TimerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TIMER && wParam == kTimerId) {
         auto* timer = reinterpret_cast<Timer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        // A tick already queued when the timer was switched off is dropped.
-        if (timer && timer->Enabled()) Guarded([&] {
+        // A tick already queued when the timer was switched off is dropped. While a modal step
+        // is under way the tick is skipped: the timer fires again (a one-shot timer switches
+        // itself off only in its handler), so its work waits for the step's end instead of
+        // running on top of it. A modal form's own timers are part of its step.
+        const int own = timer && timer->Owner() ? timer->Owner()->ModalLoopDepth() : 0;
+        if (timer && timer->Enabled() && !ModalStepOpenAbove(own)) Guarded([&] {
                 if (timer->OnTimer) timer->OnTimer();
             });
         return 0;

@@ -1,6 +1,7 @@
 #include "monitor/win/main_form.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "monitor/core/bookmarks.h"
@@ -26,6 +27,7 @@
 #include "ui/dialog_components.h"
 #include "ui/dialogs.h"
 #include "ui/error_box.h"
+#include "ui/modal.h"
 #include "ui/program_environment.h"
 
 namespace velmorant {
@@ -98,10 +100,7 @@ TForm1::TForm1()
         ConfirmDiscardRecord();
         SetFocus();
     };
-    Get<ui::MenuItem>("N2").OnClick = [this] {
-        ConfirmDiscardRecord();
-        if (!RecordUnsaved.load()) LoadRecordFile({});
-    };
+    Get<ui::MenuItem>("N2").OnClick = [this] { N2Click(); };
     Get<ui::MenuItem>("N3").OnClick = [this] { SaveRecordAs(); };
     Get<ui::MenuItem>("N4").OnClick = [this] { Close(); };
     Get<ui::MenuItem>("N26").OnClick = [this] {
@@ -137,6 +136,8 @@ LRESULT TForm1::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (msg == WM_CAPTUREFAILED) {
+        // Its box waits for the one the user is answering.
+        if (HoldWhileModal(msg, wParam, lParam)) return 0;
         ui::Guarded([&] { WMCaptureFailed(wParam); });
         return 0;
     }
@@ -345,7 +346,10 @@ void TForm1::WMCaptureFailed(WPARAM threadId) {
 
 void TForm1::WMEdgeList(WPARAM wParam, LPARAM lParam) {
     auto list = TakeEdgeList(wParam, lParam);
-    if (!list) return;
+    // A list still queued when the reading ended (Stop, a save, the full record) is dropped:
+    // the record stays the one the user stopped, and a save writes the record it was asked
+    // for.
+    if (!list || readingStopped_) return;
     // The size the message claims, but never more than the block held.
     const std::size_t bytes =
         std::min(static_cast<std::size_t>(lParam), list->size() * sizeof(TEdgeRecord));
@@ -496,24 +500,32 @@ void TForm1::ClearRecord() {
     }
 }
 
-void TForm1::ConfirmDiscardRecord() {
-    if (!RecordUnsaved.load()) {
-        ClearRecord();
-        return;
-    }
+bool TForm1::AskToSaveRecord() {
+    if (!RecordUnsaved.load()) return true;
     switch (ui::ShowMessageBox(kUnsavedQuestion, kWarning, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
         case IDYES:
             // The save that keeps the recording opens on its type, whatever was written last.
             OfferRecordFileType();
             SaveRecordAs();
-            if (!RecordUnsaved.load()) ClearRecord();
-            break;
+            return !RecordUnsaved.load();
         case IDNO:
-            ClearRecord();
-            break;
+            return true;
         default:
-            break;
+            return false;
     }
+}
+
+void TForm1::ConfirmDiscardRecord() {
+    // From the question to the clearing nothing else runs: a close request waits.
+    ui::ModalStep step;
+    if (AskToSaveRecord()) ClearRecord();
+}
+
+void TForm1::N2Click() {
+    ui::ModalStep step;
+    // The record shown stays until a file has been read: a cancelled dialog, a missing file
+    // or a file of another kind leave it, unsaved if it was.
+    if (AskToSaveRecord()) LoadRecordFile({});
 }
 
 void TForm1::Button5Click() {
@@ -591,6 +603,7 @@ void TForm1::ScrollBar1Change() {
 }
 
 bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
+    ui::ModalStep step;
     EnableIdleControls(true);
     std::filesystem::path path = given;
     if (path.empty()) {
@@ -684,10 +697,13 @@ void TForm1::SaveRecordAs() {
         return;
     }
     EnableIdleControls(true);
-    do {
-        ui::ProcessMessages();
-        Sleep(100);
-    } while (timer1_.Enabled());
+    // From here to the written file no close request, timer tick or frame changes the
+    // record under the dialog: what is written is the record the name was chosen for.
+    ui::ModalStep step;
+    ui::ProcessMessages();
+    Sleep(100);
+    // The start-up frame still pending is stored now: its timer waits for the step's end.
+    if (timer1_.Enabled()) StoreStartupFrame();
 
     auto& open = Get<ui::OpenDialog>("OpenDialog1");
     auto& save = Get<ui::SaveDialog>("SaveDialog1");
@@ -696,8 +712,17 @@ void TForm1::SaveRecordAs() {
     save.SetFileName(statusBar1_.PanelText(0).empty() ? std::filesystem::path()
                                                       : OfferedSaveName(open.FileName()));
     save.SetInitialDir(open.FileName().parent_path());
-    const auto chosen = save.Execute();
-    if (!chosen || chosen->empty()) return;
+    std::optional<SaveTarget> target;
+    while (!target) {
+        const auto chosen = save.Execute();
+        if (!chosen || chosen->empty()) return;
+        target = ChooseSaveTarget(*chosen, save.FilterIndex());
+        // An existing file is replaced only after Yes to the one question; No goes back to
+        // the dialog, on the name typed.
+        std::error_code error;
+        if (std::filesystem::exists(target->Path, error) && !ConfirmReplace(target->Path))
+            target.reset();
+    }
 
     RecordFileSections sections;
     sections.Car = car->Car();
@@ -714,12 +739,8 @@ void TForm1::SaveRecordAs() {
         bookmarks[b] = Get<ui::Button>(Numbered("BitBtn", b + 1)).Caption();
     sections.Bookmarks = bookmarks;
 
-    const SaveTarget target = ChooseSaveTarget(*chosen, save.FilterIndex());
-    const bool exportText = target.Format == SaveFormat::TextExport;
-    const std::filesystem::path& path = target.Path;
-    // The dialog asked about the name it returned; one the chosen type changed is asked here.
-    std::error_code error;
-    if (path != *chosen && std::filesystem::exists(path, error) && !ConfirmReplace(path)) return;
+    const bool exportText = target->Format == SaveFormat::TextExport;
+    const std::filesystem::path& path = target->Path;
     save.SetDefaultExt(exportText ? "csv" : "vmr");
     const auto frames = FramesOf(Record, scrollBar1_.Max());
     const WriteOutcome out = exportText ? WriteTextExport(path, frames, sections, UserLocale.Time)
@@ -736,7 +757,7 @@ void TForm1::SaveRecordAs() {
     statusBar1_.SetPanelText(0, FileNameText(path));
     open.SetFileName(path);
     // The dialog opens next time on the type of the name it offers.
-    save.SetFilterIndex(FilterOf(target.Format));
+    save.SetFilterIndex(FilterOf(target->Format));
 }
 
 void TForm1::OfferRecordFileType() {
@@ -746,7 +767,8 @@ void TForm1::OfferRecordFileType() {
 }
 
 bool TForm1::ConfirmReplace(const std::filesystem::path& path) {
-    // Worded as the save dialog's own question; No is the default, so Enter replaces nothing.
+    // The one question before a file is replaced, worded as the save dialog's own (which is
+    // not asked: its default is Yes). No is the default, so Enter replaces nothing.
     const std::string text = FileNameText(path) + " already exists.\nDo you want to replace it?";
     return ui::ShowMessageBox(text, "Confirm Save As", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
            IDYES;

@@ -74,7 +74,10 @@ public:
     void SetLedDSR(int state);
     void EnableIdleControls(bool stopped);
     void ClearRecord();
+    // Asks to save an unsaved record, then clears it unless cancelled or not saved.
     void ConfirmDiscardRecord();
+    // View: the question, then the open dialog; only a file read replaces the record.
+    void N2Click();
     // Loads a recorded data file (the open dialog for an empty path); true when loaded.
     bool LoadRecordFile(const std::filesystem::path& path);
     void SaveRecordAs();
@@ -111,6 +114,8 @@ private:
     // After any read that got past the file's first line: the car window for an additional
     // description, the reference columns when there are references.
     void ShowRecordExtras();
+    // The unsaved record's question (Yes saves it): true when the command may go on.
+    bool AskToSaveRecord();
     // The save dialog opened next on the recorded data file's type.
     void OfferRecordFileType();
     // Yes to replacing an existing file that Save As is about to write.

@@ -71,10 +71,10 @@ std::vector<Design> BuildComponents() {
     d.push_back({.kind = Kind::Memo, .name = "Memo1", .visible = false});
     d.push_back({.kind = Kind::OpenDialog, .name = "OpenDialog1",
                  .filter = "Velmorant 1.0|*.vmr", .defaultExt = "vmr"});
-    // Replacing an existing file is asked first, with the dialog's own question.
+    // Replacing an existing file is asked by the program, not the dialog (whose question
+    // defaults to Yes).
     d.push_back({.kind = Kind::SaveDialog, .name = "SaveDialog1",
-                 .filter = "Velmorant 1.0|*.vmr|Excel|*.csv", .defaultExt = "vmr",
-                 .overwritePrompt = true});
+                 .filter = "Velmorant 1.0|*.vmr|Excel|*.csv", .defaultExt = "vmr"});
 
     Design images{.kind = Kind::ImageList, .name = "ImageList1"};
     for (int i = 0; i < 15; ++i) images.items.push_back("MENU" + std::to_string(i));

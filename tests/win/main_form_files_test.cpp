@@ -40,12 +40,6 @@ protected:
     }
 };
 
-// Frames of a recorded data file on disk, -1 when it is none.
-int FramesIn(const std::filesystem::path& path) {
-    const RecordFileResult read = ReadRecordFile(path, UserLocale.Time);
-    return read.Status == ReadStatus::Ok ? static_cast<int>(read.Content.Frames.size()) : -1;
-}
-
 std::string FirstLine(const std::filesystem::path& path) {
     std::string first;
     std::getline(std::ifstream(path, std::ios::binary), first);
@@ -228,8 +222,8 @@ TEST_F(MainFormFilesTest, TypedExtensionChoosesTheFormatWhateverTypeIsChosen) {
 }
 
 // Car A saved, then a record without a file of its own (New, a reading): Save As offers no
-// name, and an existing file is replaced only after Yes to the question, the dialog's own
-// for the name it returns, the program's for a name the chosen type gave its extension.
+// name, and an existing file is replaced only after Yes to the program's one question, for
+// the name typed as for one the chosen type gave its extension; No goes back to the dialog.
 TEST_F(MainFormFilesTest, SaveAsOffersNoEarlierNameAndAsksBeforeReplacing) {
     auto& saveAs = Get<ui::MenuItem>("N3");
     struct Loss {
@@ -246,15 +240,9 @@ TEST_F(MainFormFilesTest, SaveAsOffersNoEarlierNameAndAsksBeforeReplacing) {
              Get<ui::Button>("Button1").Click();
          }},
     };
-    struct Name {
-        const char* typed;
-        int type;
-        bool dialogAsks;  // else the program asks, for the name with the type's extension
-    };
-    const Name names[] = {{"carA.vmr", 1, true}, {"carA", 1, false}, {"carA.txt", 1, false}};
     for (const Loss& loss : losses) {
-        for (const Name& name : names) {
-            SCOPED_TRACE(std::string(loss.how) + ", typed " + name.typed);
+        for (const char* typed : {"carA.vmr", "carA", "carA.txt"}) {
+            SCOPED_TRACE(std::string(loss.how) + ", typed " + typed);
             std::filesystem::remove_all(folder);
             ASSERT_TRUE(form->LoadRecordFile(Recording("source.vmr", 9)));
             const auto carA = File("carA.vmr");
@@ -272,27 +260,21 @@ TEST_F(MainFormFilesTest, SaveAsOffersNoEarlierNameAndAsksBeforeReplacing) {
                 SCOPED_TRACE(yes ? "Yes" : "No");
                 dialogs.fileRequests.clear();
                 dialogs.boxes.clear();
-                dialogs.replaceQuestions.clear();
-                dialogs.fileAnswers = {ui::FileDialogAnswer{File(name.typed), name.type}};
-                dialogs.replaceAnswers = {yes};
-                if (!name.dialogAsks) dialogs.answers = {yes ? IDYES : IDNO};
+                dialogs.fileAnswers = {ui::FileDialogAnswer{File(typed), 1}};
+                dialogs.answers = {yes ? IDYES : IDNO};
                 saveAs.Click();
-                ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+                ASSERT_EQ(dialogs.fileRequests.size(), yes ? 1u : 2u);
                 EXPECT_EQ(dialogs.fileRequests[0].fileName, std::filesystem::path());
                 EXPECT_EQ(dialogs.fileRequests[0].initialDir, folder);  // car A's
-                EXPECT_TRUE(dialogs.fileRequests[0].overwritePrompt);
-                if (name.dialogAsks) {
-                    EXPECT_EQ(dialogs.replaceQuestions, std::vector<std::filesystem::path>{carA});
-                    EXPECT_TRUE(dialogs.boxes.empty());
-                } else {
-                    EXPECT_TRUE(dialogs.replaceQuestions.empty());
-                    ASSERT_EQ(dialogs.boxes.size(), 1u);
-                    EXPECT_EQ(dialogs.boxes[0].text,
-                              "carA.vmr already exists.\nDo you want to replace it?");
-                    EXPECT_EQ(dialogs.boxes[0].caption, "Confirm Save As");
-                    EXPECT_EQ(dialogs.boxes[0].flags,
-                              static_cast<UINT>(MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2));
+                // After No the dialog again, on the name typed (then cancelled here).
+                if (!yes) {
+                    EXPECT_EQ(dialogs.fileRequests[1].fileName, File(typed));
                 }
+                ASSERT_EQ(dialogs.boxes.size(), 1u);
+                EXPECT_EQ(dialogs.boxes[0].text, "carA.vmr already exists.\nDo you want to replace it?");
+                EXPECT_EQ(dialogs.boxes[0].caption, "Confirm Save As");
+                EXPECT_EQ(dialogs.boxes[0].flags,
+                          static_cast<UINT>(MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2));
                 EXPECT_EQ(FramesIn(carA), yes ? frames : 9);
                 EXPECT_EQ(RecordUnsaved.load(), yes ? false : unsaved);
                 EXPECT_EQ(Status(), yes ? std::string("Data to: carA.vmr") : status);
@@ -301,18 +283,48 @@ TEST_F(MainFormFilesTest, SaveAsOffersNoEarlierNameAndAsksBeforeReplacing) {
     }
 }
 
-// The real save dialog is asked for its overwrite question, with no name after New but the
-// folder of the file before.
-TEST_F(MainFormFilesTest, SaveDialogAsksWindowsForTheOverwriteQuestion) {
+namespace {
+
+// The thread's message box once it is shown, else nullptr.
+HWND ShownBox() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            wchar_t name[8] = {};
+            if (!IsWindowVisible(w) || !GetClassNameW(w, name, 8) || lstrcmpW(name, L"#32770"))
+                return TRUE;
+            *reinterpret_cast<HWND*>(p) = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+}  // namespace
+
+// The real save dialog asks no question of its own (its default would be Yes) and opens with
+// no name after New but in the folder of the file before. Enter in it on an existing name,
+// then Enter in the program's real question replaces nothing, and the dialog comes back.
+TEST_F(MainFormFilesTest, EnterTwiceOnAnExistingNameReplacesNothing) {
     static DWORD flags;
-    static std::wstring offered, initialDir;
+    static std::wstring offered, initialDir, answer;
+    static int calls;
     flags = 0;
+    calls = 0;
     offered = L"unset";
+    answer.clear();
     ui::SetSaveFileNameCall([](OPENFILENAMEW* ofn) -> BOOL {
+        ++calls;
         flags = ofn->Flags;
         offered = ofn->lpstrFile;
         initialDir = ofn->lpstrInitialDir ? ofn->lpstrInitialDir : L"";
-        return FALSE;  // cancelled
+        // The first Enter: the name typed, on the first type; afterwards cancelled.
+        if (answer.empty() || calls > 1) return FALSE;
+        answer.copy(ofn->lpstrFile, ofn->nMaxFile - 1);
+        ofn->lpstrFile[answer.size()] = L'\0';
+        ofn->nFilterIndex = 1;
+        return TRUE;
     });
     ui::SetDialogs(nullptr);
     struct Restore {
@@ -322,18 +334,50 @@ TEST_F(MainFormFilesTest, SaveDialogAsksWindowsForTheOverwriteQuestion) {
             ui::SetDialogs(&scripted);
         }
     } restore{dialogs};
-    ASSERT_TRUE(form->LoadRecordFile(Recording("carA.vmr", 3)));
+    ASSERT_TRUE(form->LoadRecordFile(Recording("carA.vmr", 9)));
     Get<ui::MenuItem>("N3").Click();
-    EXPECT_TRUE(flags & OFN_OVERWRITEPROMPT);
+    EXPECT_FALSE(flags & OFN_OVERWRITEPROMPT);
     EXPECT_EQ(offered, File("carA.vmr").wstring());
 
     Get<ui::MenuItem>("N14").Click();
     car->Memo2().SetLines({"Причина"});
     flags = 0;
+    calls = 0;
+    answer = (folder / "carA").wstring();
+    // The second Enter, on the box as it is shown: its default button answers.
+    static UINT defaultId;
+    static std::wstring boxText;
+    static int ticksAfterEnter;
+    defaultId = 0;
+    ticksAfterEnter = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND box = ShownBox();
+        if (!box) return;
+        // An Enter that answered nothing fails the test instead of leaving the box open.
+        if (defaultId && ++ticksAfterEnter == 60) PostMessageW(box, WM_COMMAND, IDNO, 0);
+        if (defaultId) return;
+        for (HWND b = GetWindow(box, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT))
+            if ((GetWindowLongPtrW(b, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+                defaultId = static_cast<UINT>(GetDlgCtrlID(b));
+        if (!defaultId) return;  // not laid out yet
+        wchar_t text[200] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 200);
+        boxText = text;
+        HWND focus = GetFocus();
+        HWND target = focus && IsChild(box, focus) ? focus : box;
+        PostMessageW(target, WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageW(target, WM_KEYUP, VK_RETURN, 0);
+    });
     Get<ui::MenuItem>("N3").Click();
-    EXPECT_TRUE(flags & OFN_OVERWRITEPROMPT);
-    EXPECT_EQ(offered, L"");
+    KillTimer(nullptr, timer);
+    EXPECT_FALSE(flags & OFN_OVERWRITEPROMPT);
+    EXPECT_EQ(offered, (folder / "carA").wstring());  // the dialog again, after No
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(defaultId, static_cast<UINT>(IDNO));
+    EXPECT_LT(ticksAfterEnter, 60);
+    EXPECT_EQ(boxText, L"carA.vmr already exists.\nDo you want to replace it?");
     EXPECT_EQ(initialDir, folder.wstring());
+    EXPECT_EQ(FramesIn(File("carA.vmr")), 9);
 }
 
 // An export is no save: leaving the record afterwards asks first, and Yes opens the save on
@@ -438,9 +482,10 @@ TEST_F(MainFormFilesTest, FolderWithoutRoomForATemporaryFileSavesAWritableFileIn
 
     dialogs.boxes.clear();
     dialogs.fileAnswers = {ui::FileDialogAnswer{carA, 1}};
-    dialogs.replaceAnswers = {true};
+    dialogs.answers = {IDYES};
     Get<ui::MenuItem>("N3").Click();
-    EXPECT_TRUE(dialogs.boxes.empty());
+    ASSERT_EQ(dialogs.boxes.size(), 1u);  // the replace question
+    EXPECT_EQ(dialogs.boxes[0].caption, "Confirm Save As");
     EXPECT_EQ(FramesIn(carA), 8);
     EXPECT_FALSE(RecordUnsaved.load());
     EXPECT_EQ(Status(), "Data to: carA.vmr");

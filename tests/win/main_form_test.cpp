@@ -327,8 +327,8 @@ TEST_F(MainFormTest, ReferenceColumnsAndTheirFile) {
     const std::string copied = list.ItemCaption(4);
 
     const auto saved = std::filesystem::temp_directory_path() / "velmorant_references.vmr";
+    std::filesystem::remove(saved);  // no question about replacing an earlier run's file
     dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
-    dialogs.replaceAnswers = {true};  // the file of an earlier save, replaced
     form->SaveRecordAs();
     ASSERT_FALSE(Get<ui::MenuItem>("N13").Checked());
     ASSERT_TRUE(form->LoadRecordFile(saved));
@@ -341,7 +341,7 @@ TEST_F(MainFormTest, ReferenceColumnsAndTheirFile) {
 
     Get<ui::Button>("Button2").OnMouseDown(ui::MouseButton::Left, 1, 1);
     dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
-    dialogs.replaceAnswers = {true};  // the file of an earlier save, replaced
+    dialogs.answers = {IDYES};  // the file of the save before, replaced
     form->SaveRecordAs();
     ASSERT_TRUE(form->LoadRecordFile(saved));
     EXPECT_TRUE(Get<ui::MenuItem>("N13").Checked());

@@ -26,7 +26,7 @@ protected:
     void SetUp() override {
         SetSerialApi(&line);
         RecordUnsaved = false;
-        form = std::make_unique<TForm1>();
+        form = MakeForm();
         form->Create();
         car = std::make_unique<TForm6>();
         car->Create();
@@ -48,6 +48,8 @@ protected:
         form.reset();
         SetSerialApi(nullptr);
     }
+    // The main window a test works with: a test may watch its messages in a class of its own.
+    virtual std::unique_ptr<TForm1> MakeForm() { return std::make_unique<TForm1>(); }
     template <class T>
     T& Get(const char* name) {
         return form->Get<T>(name);

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "monitor/core/record_file_reader.h"
 #include "monitor/core/record_file_writer.h"
+#include "monitor/win/program_state.h"
 
 namespace velmorant::test {
 
@@ -23,6 +25,12 @@ inline void WriteTestRecording(const std::filesystem::path& path, int n) {
     sections.Car = CarDescription{"Моя машина", "5S-FE", "A140E", "1997",    "117500",
                                   "Рядный",     "4",     "АКПП",  "Передний"};
     EXPECT_TRUE(WriteRecordFile(path, frames, sections, {}).Ok());
+}
+
+// Frames of a recorded data file on disk, -1 when it is none.
+inline int FramesIn(const std::filesystem::path& path) {
+    const RecordFileResult read = ReadRecordFile(path, UserLocale.Time);
+    return read.Status == ReadStatus::Ok ? static_cast<int>(read.Content.Frames.size()) : -1;
 }
 
 }  // namespace velmorant::test

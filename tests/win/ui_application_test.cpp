@@ -9,6 +9,8 @@
 #include "ui/application.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/modal.h"
+#include "ui/scripted_dialogs.h"
 #include "ui/timer.h"
 
 using namespace velmorant::test;
@@ -150,6 +152,77 @@ TEST_F(ApplicationTest, ShowModalDisablesTheOthersUntilAResult) {
         EXPECT_TRUE(IsWindowEnabled(main->Handle()));
         EXPECT_FALSE(second->Visible());
     }
+}
+
+// While a modal step is open a close request and the timers wait: the close is done, and a
+// one-shot timer fires once, when the step has ended.
+TEST_F(ApplicationTest, CloseRequestsAndTimersWaitForTheModalStep) {
+    second->Show();
+    int ticks = 0;
+    second->timer.OnTimer = [&] {
+        second->timer.SetEnabled(false);
+        ++ticks;
+    };
+    {
+        ui::ModalStep step;
+        EXPECT_TRUE(ui::ModalStepOpen());
+        second->timer.SetEnabled(true);
+        SendMessageW(second->Handle(), WM_CLOSE, 0, 0);
+        PostMessageW(second->Handle(), WM_CLOSE, 0, 0);
+        PumpFor(200);
+        EXPECT_TRUE(second->Visible());
+        EXPECT_EQ(ticks, 0);
+    }
+    PumpUntil([&] { return !second->Visible() && ticks > 0; }, 2000);
+    PumpFor(100);
+    EXPECT_FALSE(second->Visible());
+    EXPECT_EQ(ticks, 1);
+    second->timer.OnTimer = nullptr;
+}
+
+// The end of the Windows session never runs over a box: it is refused while a step is open,
+// and otherwise asked as a close is.
+TEST_F(ApplicationTest, TheSessionEndIsAskedLikeACloseAndWaitsForAModalStep) {
+    bool answer = false;
+    int asked = 0;
+    main->OnCloseQuery = [&](bool& canClose) {
+        ++asked;
+        canClose = answer;
+    };
+    {
+        ui::ModalStep step;
+        EXPECT_EQ(SendMessageW(main->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+        EXPECT_EQ(asked, 0);
+    }
+    EXPECT_EQ(SendMessageW(main->Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    answer = true;
+    EXPECT_EQ(SendMessageW(main->Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(asked, 2);
+    // A session that goes on after all closes nothing.
+    SendMessageW(main->Handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(ui::App().Terminated());
+    main->OnCloseQuery = nullptr;
+}
+
+// A box leaves its owner to the system and disables the program's other windows until it
+// has been answered.
+TEST_F(ApplicationTest, ABoxDisablesTheOtherWindowsWhileItIsOpen) {
+    main->Show();
+    second->Show();
+    ui::ScriptedDialogs dialogs;
+    bool mainEnabled = false, secondEnabled = true, open = false;
+    dialogs.whileOpen = [&] {
+        open = ui::ModalStepOpen();
+        mainEnabled = IsWindowEnabled(main->Handle());
+        secondEnabled = IsWindowEnabled(second->Handle());
+    };
+    ui::ShowMessageBoxOwnedBy(main->Handle(), "?", "Velmorant", MB_OK);
+    EXPECT_TRUE(open);
+    EXPECT_TRUE(mainEnabled);
+    EXPECT_FALSE(secondEnabled);
+    EXPECT_TRUE(IsWindowEnabled(second->Handle()));
+    EXPECT_FALSE(ui::ModalStepOpen());
+    second->Hide();
 }
 
 // Closing a secondary form hides it; closing the main form ends the message loop. (Last:
