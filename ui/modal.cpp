@@ -9,7 +9,8 @@ int& Depth() {
     return depth;
 }
 
-// The thread's visible, enabled dialog window; nullptr when none is shown.
+}  // namespace
+
 HWND ShownDialog() {
     HWND found = nullptr;
     EnumThreadWindows(
@@ -25,8 +26,6 @@ HWND ShownDialog() {
         reinterpret_cast<LPARAM>(&found));
     return found;
 }
-
-}  // namespace
 
 ModalStep::ModalStep() { ++Depth(); }
 

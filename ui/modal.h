@@ -45,6 +45,9 @@ bool ModalStepOpenAbove(int depth);
 // How many counted steps are open now.
 int ModalDepth();
 
+// The thread's visible dialog window that takes input (the box over a dialog, not the
+// dialog under it); nullptr when none is shown.
+HWND ShownDialog();
 // The thread's visible dialog window brought to the front, if there is one.
 void BringModalStepToFront();
 

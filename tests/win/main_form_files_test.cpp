@@ -21,6 +21,7 @@
 #include "tests/win/scripted_line.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
+#include "ui/modal.h"
 #include "ui/scripted_dialogs.h"
 
 using namespace velmorant;
@@ -283,26 +284,6 @@ TEST_F(MainFormFilesTest, SaveAsOffersNoEarlierNameAndAsksBeforeReplacing) {
     }
 }
 
-namespace {
-
-// The thread's message box once it is shown, else nullptr.
-HWND ShownBox() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            wchar_t name[8] = {};
-            if (!IsWindowVisible(w) || !GetClassNameW(w, name, 8) || lstrcmpW(name, L"#32770"))
-                return TRUE;
-            *reinterpret_cast<HWND*>(p) = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-}  // namespace
-
 // The real save dialog asks no question of its own (its default would be Yes) and opens with
 // no name after New but in the folder of the file before. Enter in it on an existing name,
 // then Enter in the program's real question replaces nothing, and the dialog comes back.
@@ -351,7 +332,7 @@ TEST_F(MainFormFilesTest, EnterTwiceOnAnExistingNameReplacesNothing) {
     defaultId = 0;
     ticksAfterEnter = 0;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND box = ShownBox();
+        HWND box = ui::ShownDialog();
         if (!box) return;
         // An Enter that answered nothing fails the test instead of leaving the box open.
         if (defaultId && ++ticksAfterEnter == 60) PostMessageW(box, WM_COMMAND, IDNO, 0);
