@@ -167,6 +167,14 @@ void Form::ApplyVisible() {
 }
 
 void Form::Close() {
+    // A second close request that arrives while the first is asking or closing (messages
+    // processed inside its handlers) is the same request.
+    if (closing_) return;
+    closing_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{closing_};
     bool canClose = true;
     if (OnCloseQuery) OnCloseQuery(canClose);
     if (!canClose) return;

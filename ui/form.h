@@ -162,6 +162,7 @@ private:
     int modalResult_ = 0;
     bool modal_ = false;
     int modalDepth_ = 0;
+    bool closing_ = false;
     bool activeForm_ = false;
 };
 

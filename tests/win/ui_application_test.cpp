@@ -180,6 +180,28 @@ TEST_F(ApplicationTest, CloseRequestsAndTimersWaitForTheModalStep) {
     second->timer.OnTimer = nullptr;
 }
 
+// A close request that arrives while the form is already asking (its question pumps
+// messages) is the same request, not a second question or a second close.
+TEST_F(ApplicationTest, ACloseRequestWhileClosingIsTheSameRequest) {
+    second->Show();
+    int asked = 0;
+    int closed = 0;
+    second->OnCloseQuery = [&](bool&) {
+        ++asked;
+        SendMessageW(second->Handle(), WM_CLOSE, 0, 0);
+    };
+    second->OnClose = [&](ui::CloseAction&) {
+        ++closed;
+        SendMessageW(second->Handle(), WM_CLOSE, 0, 0);
+    };
+    second->Close();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(closed, 1);
+    EXPECT_FALSE(second->Visible());
+    second->OnCloseQuery = nullptr;
+    second->OnClose = nullptr;
+}
+
 // The end of the Windows session never runs over a box: it is refused while a step is open,
 // and otherwise asked as a close is.
 TEST_F(ApplicationTest, TheSessionEndIsAskedLikeACloseAndWaitsForAModalStep) {
