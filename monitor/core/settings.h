@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace velmorant {
@@ -73,8 +74,10 @@ inline constexpr std::array<int, 8> kFormPosWindows = {1, 3, 4, 5, 6, 7, 8, 9};
 struct Settings {
     ParamSettings Param;
     KomentSettings Koment;
-    std::array<WindowPosition, 10> FormPos{};  // by window number; [0] and [2] unused
-    bool Graphs = false;                       // "ActiveForms"
+    // By window number, [0] and [2] unused; none for a window whose place the file does not
+    // store, which is not the same as one stored at (0, 0).
+    std::array<std::optional<WindowPosition>, 10> FormPos{};
+    bool Graphs = false;  // "ActiveForms"
     bool Metodika = false;
     bool ManyInstances = false;  // "Start"
 

@@ -1,5 +1,6 @@
 #include "monitor/core/settings_file.h"
 
+#include <optional>
 #include <string>
 #include <type_traits>
 
@@ -53,6 +54,20 @@ void ForEachKomentKey(K& k, Visit visit) {
 
 std::string PositionKey(int window, char axis) { return std::to_string(window) + axis; }
 
+std::optional<std::int32_t> ReadStoredInteger(const IniFile& ini, std::string_view section,
+                                              std::string_view key) {
+    const std::optional<std::string> text = ini.ReadString(section, key);
+    return text ? ParseInteger(*text) : std::nullopt;
+}
+
+// A window's place is stored when either of its keys holds an integer; the other reads as 0.
+std::optional<WindowPosition> ReadPlace(const IniFile& ini, int window) {
+    const auto x = ReadStoredInteger(ini, kFormPos, PositionKey(window, 'X'));
+    const auto y = ReadStoredInteger(ini, kFormPos, PositionKey(window, 'Y'));
+    if (!x && !y) return std::nullopt;
+    return WindowPosition{x.value_or(0), y.value_or(0)};
+}
+
 ParamSettings ReadParam(const IniFile& ini) {
     ParamSettings p;
     ForEachParamKey(p, [&ini](std::string_view key, auto& value) {
@@ -79,9 +94,7 @@ std::filesystem::path SettingsPathOf(const std::filesystem::path& executable) {
 
 std::int32_t ReadSettingsInteger(const IniFile& ini, std::string_view section, std::string_view key,
                                  std::int32_t defaultValue) {
-    std::optional<std::string> text = ini.ReadString(section, key);
-    if (!text) return defaultValue;
-    return ParseInteger(*text).value_or(defaultValue);
+    return ReadStoredInteger(ini, section, key).value_or(defaultValue);
 }
 
 bool ReadSettingsBool(const IniFile& ini, std::string_view section, std::string_view key, bool defaultValue) {
@@ -103,10 +116,7 @@ Settings ReadSettings(const std::filesystem::path& path) {
     ForEachKomentKey(s.Koment, [&ini](std::string_view key, std::string& value) {
         value = ini.ReadString(kKoment, key, value);
     });
-    for (int n : kFormPosWindows) {
-        s.FormPos[n].X = ReadSettingsInteger(ini, kFormPos, PositionKey(n, 'X'), 0);
-        s.FormPos[n].Y = ReadSettingsInteger(ini, kFormPos, PositionKey(n, 'Y'), 0);
-    }
+    for (int n : kFormPosWindows) s.FormPos[n] = ReadPlace(ini, n);
     s.Graphs = ReadSettingsBool(ini, kActiveForms, "Graphs", false);
     s.Metodika = ReadSettingsBool(ini, kActiveForms, "Metodika", false);
     s.ManyInstances = ReadSettingsBool(ini, kStart, "ManyInstances", false);
@@ -144,10 +154,13 @@ void WriteSettings(const std::filesystem::path& path, const Settings& settings, 
     ForEachKomentKey(settings.Koment, [&ini](std::string_view key, const std::string& value) {
         ini.WriteString(kKoment, key, value);
     });
-    for (int n : kFormPosWindows) {
-        ini.WriteString(kFormPos, PositionKey(n, 'X'), std::to_string(settings.FormPos[n].X));
-        ini.WriteString(kFormPos, PositionKey(n, 'Y'), std::to_string(settings.FormPos[n].Y));
-    }
+    // The program always knows where its windows are; a place that is not known is not
+    // written, so it stays unknown rather than becoming (0, 0).
+    for (int n : kFormPosWindows)
+        if (const std::optional<WindowPosition>& place = settings.FormPos[n]) {
+            ini.WriteString(kFormPos, PositionKey(n, 'X'), std::to_string(place->X));
+            ini.WriteString(kFormPos, PositionKey(n, 'Y'), std::to_string(place->Y));
+        }
     if (includeActiveForms) {
         ini.WriteString(kActiveForms, "Graphs", settings.Graphs ? "1" : "0");
         ini.WriteString(kActiveForms, "Metodika", settings.Metodika ? "1" : "0");

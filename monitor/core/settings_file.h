@@ -29,8 +29,8 @@ Settings ReadSettings(const std::filesystem::path& path);
 // Viewer's keys of "Param" after the same version rule; nothing else is read or written.
 ViewerSettings ReadViewerSettings(const std::filesystem::path& path);
 
-// Writes "Version" 8000 and every setting in the order of a new file; "ActiveForms" only
-// when `includeActiveForms` (the exit-time write). Other content of the file stays. The file
+// Writes "Version" 8000 and every setting in the order of a new file (of the window places,
+// those that are known); "ActiveForms" only when `includeActiveForms` (the exit-time write). Other content of the file stays. The file
 // is replaced atomically: an IniWriteError leaves it as it was.
 void WriteSettings(const std::filesystem::path& path, const Settings& settings, bool includeActiveForms);
 

@@ -27,4 +27,12 @@ ScreenRect PlaceOnWorkArea(const ScreenRect& wanted, std::span<const ScreenRect>
 // larger than the area, its top left is put on the area's.
 ScreenRect FitOnWorkArea(const ScreenRect& wanted, const ScreenRect& area);
 
+// Where a window of `width` x `height` that has no place of its own goes: beside the main
+// window (`main`, its outer rectangle), wholly on the work area that the main window is on
+// (the nearest, as above). To its right, level with its top, where it fits there; else to its
+// left; else below it, then above it, level with its left edge; else where it covers the
+// least of the main window. Without a work area to go by, to its right.
+ScreenRect PlaceBesideMain(const ScreenRect& main, std::int64_t width, std::int64_t height,
+                           std::span<const ScreenRect> workAreas);
+
 }  // namespace velmorant

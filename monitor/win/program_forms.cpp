@@ -1,6 +1,7 @@
 #include "monitor/win/program_forms.h"
 
 #include <cstdint>
+#include <map>
 
 #include "monitor/core/window_place.h"
 #include "monitor/win/about_form.h"
@@ -18,8 +19,60 @@ namespace velmorant {
 
 ProgramForms Forms;
 
+namespace {
+
+ScreenRect ScreenRectOf(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// The window's outer rectangle with its top left at (left, top), in 64 bits: a stored place
+// may be any integer, and its right edge must not wrap round onto the screen.
+ScreenRect OuterRectAt(const ui::Form& form, std::int64_t left, std::int64_t top) {
+    return {left, top, left + form.Width(), top + form.Height()};
+}
+
+void MoveTo(ui::Form& form, const ScreenRect& place) {
+    form.SetLeft(static_cast<int>(place.Left));
+    form.SetTop(static_cast<int>(place.Top));
+}
+
+std::vector<ScreenRect> WorkAreas() {
+    std::vector<ScreenRect> areas;
+    for (const RECT& r : ui::MonitorWorkAreas()) areas.push_back(ScreenRectOf(r));
+    return areas;
+}
+
+// The windows that open beside the main window when the settings store no place for them;
+// the large display and the cable check take the main window's place instead.
+bool OpensBesideMain(int n) {
+    return n == 3 || n == 4 || n == 5 || n == 6 || n == 9;
+}
+
+// Where the program last put each window that opens beside the main window, while the
+// settings store no place for it.
+std::map<const ui::Form*, POINT> besideMain;
+
+void PutBesideMain(ui::Form& form, const ui::Form& main) {
+    MoveTo(form,
+           PlaceBesideMain(ScreenRectOf(main.Bounds()), form.Width(), form.Height(), WorkAreas()));
+    besideMain[&form] = POINT{form.Left(), form.Top()};
+}
+
+// A window without a stored place that the user has not moved since the program put it
+// beside the main window goes beside it again as it opens: the main window may have moved.
+void OpenBesideMain(int n, ui::Form& form, const ui::Form& main) {
+    if (ProgramSettings.FormPos[n]) return;
+    const auto placed = besideMain.find(&form);
+    if (placed != besideMain.end() && placed->second.x == form.Left() &&
+        placed->second.y == form.Top())
+        PutBesideMain(form, main);
+}
+
+}  // namespace
+
 TForm1& CreateProgramForms() {
     ui::Application& app = ui::App();
+    besideMain.clear();
     TForm1& main = app.CreateForm<TForm1>();
     Forms.Form3 = &app.CreateForm<TForm3>();
     Forms.Form3->ConnectFramePosition(main.Get<ui::ScrollBar>("ScrollBar1"));
@@ -53,6 +106,12 @@ TForm1& CreateProgramForms() {
     Forms.Form6->RecordHasFileName = [&main] {
         return !main.Get<ui::StatusBar>("StatusBar1").PanelText(0).empty();
     };
+    for (const auto& [n, form] : NumberedWindows(main))
+        if (OpensBesideMain(n))
+            form->OnShow = [n, form, &main, shown = std::move(form->OnShow)] {
+                OpenBesideMain(n, *form, main);
+                if (shown) shown();
+            };
     return main;
 }
 
@@ -66,31 +125,10 @@ std::vector<std::pair<int, ui::Form*>> NumberedWindows(ui::Form& main) {
     return created;
 }
 
-namespace {
-
-ScreenRect ScreenRectOf(const RECT& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-// The window's outer rectangle with its top left at (left, top), in 64 bits: a stored place
-// may be any integer, and its right edge must not wrap round onto the screen.
-ScreenRect OuterRectAt(const ui::Form& form, std::int64_t left, std::int64_t top) {
-    return {left, top, left + form.Width(), top + form.Height()};
-}
-
-void MoveTo(ui::Form& form, const ScreenRect& place) {
-    form.SetLeft(static_cast<int>(place.Left));
-    form.SetTop(static_cast<int>(place.Top));
-}
-
-}  // namespace
-
 void PlaceWindow(ui::Form& form, int left, int top) {
     // Settings written with another monitor attached, or edited by hand, name places that
     // would leave the window out of sight; places on a screen are taken as they stand.
-    std::vector<ScreenRect> areas;
-    for (const RECT& r : ui::MonitorWorkAreas()) areas.push_back(ScreenRectOf(r));
-    MoveTo(form, PlaceOnWorkArea(OuterRectAt(form, left, top), areas));
+    MoveTo(form, PlaceOnWorkArea(OuterRectAt(form, left, top), WorkAreas()));
 }
 
 void KeepOnItsWorkArea(ui::Form& form, const RECT& before) {
@@ -102,9 +140,22 @@ void KeepOnItsWorkArea(ui::Form& form, const RECT& before) {
 }
 
 void PlaceWindows(ui::Form& main, const Settings& settings) {
-    for (const auto& [n, form] : NumberedWindows(main))
-        PlaceWindow(*form, settings.FormPos[n].X, settings.FormPos[n].Y);
-    PlaceDisplayWindows(settings.FormPos[7].X, settings.FormPos[7].Y);
+    // The main window first: the windows without a stored place go by it.
+    for (const auto& [n, form] : NumberedWindows(main)) {
+        if (const std::optional<WindowPosition>& stored = settings.FormPos[n]) {
+            PlaceWindow(*form, stored->X, stored->Y);
+            besideMain.erase(form);
+        } else if (OpensBesideMain(n)) {
+            PutBesideMain(*form, main);
+        } else if (n == 1) {
+            PlaceWindow(*form, 0, 0);  // the top left of the work area
+        } else {
+            PlaceWindow(*form, main.Left(), main.Top());  // they take the main window's place
+        }
+    }
+    const WindowPosition large =
+        settings.FormPos[7].value_or(WindowPosition{main.Left(), main.Top()});
+    PlaceDisplayWindows(large.X, large.Y);
 }
 
 }  // namespace velmorant

@@ -49,6 +49,10 @@ void KeepOnItsWorkArea(ui::Form& form, const RECT& before);
 
 // Moves each numbered window to its stored place, each through PlaceWindow; the
 // driving-parameters window, which has no keys of its own, shares the large display's.
+// Without a stored place the main window goes to the top left of the work area, the large
+// display and the cable check to the main window's place, and the others beside the main
+// window (PlaceBesideMain); these go beside it again as they open, where the user has not
+// moved them since.
 void PlaceWindows(ui::Form& main, const Settings& settings);
 
 }  // namespace velmorant

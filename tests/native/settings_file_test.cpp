@@ -46,6 +46,7 @@ Settings Changed() {
     s.Param.ChastFors = 4;
     s.Koment.Marka = "";
     s.Koment.Weels = "Задний";
+    for (int n : kFormPosWindows) s.FormPos[n] = {10 * n, 0};
     s.FormPos[1] = {-1200, 40};
     s.FormPos[9] = {300, 200};
     s.Graphs = true;
@@ -67,7 +68,7 @@ TEST(SettingsFile, DefaultsWithoutAFile) {
     EXPECT_EQ(s.Param.col[5], 12615935);
     EXPECT_EQ(s.Param.Grafik, (std::array<std::int32_t, 6>{3, 0, 1, 4, 2, 8}));
     EXPECT_EQ(s.Param.marker, 0);
-    EXPECT_EQ(s.FormPos[7], (WindowPosition{0, 0}));
+    EXPECT_EQ(s.FormPos[7], std::nullopt);  // no place stored, not a place at (0, 0)
     // The Russian defaults are CP1251 bytes.
     EXPECT_EQ(s.Koment.Marka, "\xCC\xEE\xFF \xEC\xE0\xF8\xE8\xED\xE0");
     EXPECT_EQ(s.Koment.TypeD, "\xD0\xFF\xE4\xED\xFB\xE9");
@@ -122,7 +123,10 @@ TEST(SettingsFile, MissingChartColoursAreTheLoadedDefaults) {
 TEST(SettingsFile, FirstWriteCreatesTheFileInTheWritersOrder) {
     TempFolder folder;
     auto path = folder / "Velmorant.ini";
-    WriteSettings(path, Settings{}, true);
+    // As the program writes it: every window stands somewhere.
+    Settings placed;
+    for (int n : kFormPosWindows) placed.FormPos[n] = WindowPosition{};
+    WriteSettings(path, placed, true);
     std::string text = ReadBytes(path);
     EXPECT_EQ(text.substr(0, 22), "[Main]\r\nVersion=8000\r\n");
     EXPECT_EQ(Outline(text),
@@ -132,7 +136,7 @@ TEST(SettingsFile, FirstWriteCreatesTheFileInTheWritersOrder) {
                   "[ActiveForms],Graphs,Metodika,[Start],ManyInstances");
     EXPECT_NE(text.find("Marka=\xCC\xEE\xFF \xEC\xE0\xF8\xE8\xED\xE0\r\n"), std::string::npos);
     EXPECT_NE(text.find("col6=12615935\r\n"), std::string::npos);
-    EXPECT_EQ(ReadSettings(path), Settings{});
+    EXPECT_EQ(ReadSettings(path), placed);
 
     // A write during the run leaves "ActiveForms" as it was.
     Settings s = Changed();
@@ -167,7 +171,7 @@ TEST(SettingsFile, OldOrMissingVersionErasesParamAndFormPos) {
         WriteBytes(path, main + old + rest);
         Settings s = ReadSettings(path);
         EXPECT_EQ(s.Param, ParamSettings{});
-        EXPECT_EQ(s.FormPos[1], (WindowPosition{0, 0}));
+        EXPECT_EQ(s.FormPos[1], std::nullopt);
         EXPECT_EQ(s.Koment.Marka, "Old car");
         EXPECT_EQ(s.Koment.Year, "1997");
         EXPECT_TRUE(s.Graphs);
@@ -178,7 +182,7 @@ TEST(SettingsFile, OldOrMissingVersionErasesParamAndFormPos) {
     auto path = folder / "Velmorant.ini";
     WriteBytes(path, "[Main]\r\nVersion=7090\r\n" + old);
     EXPECT_EQ(ReadSettings(path).Param.Vozduh, 2);
-    EXPECT_EQ(ReadSettings(path).FormPos[1].X, 100);
+    EXPECT_EQ(ReadSettings(path).FormPos[1], (WindowPosition{100, 0}));
 }
 
 TEST(SettingsFile, ValueConversions) {
@@ -208,6 +212,34 @@ TEST(SettingsFile, ValueConversions) {
     EXPECT_EQ(s.Koment.Year, "2003");
     EXPECT_EQ(s.Koment.Mileage, "117500");
     EXPECT_EQ(s.FormPos[3], (WindowPosition{-20, 16}));
+}
+
+// A window's place is stored when the file holds an integer under either of its keys; a
+// place stored at (0, 0) is one, a missing one is none. Written back, each stays what it was.
+TEST(SettingsFile, AStoredPlaceIsToldFromNone) {
+    struct Case {
+        const char* formPos;  // the lines of "FormPos"
+        std::optional<WindowPosition> charts;
+    };
+    const Case cases[] = {
+        {"", std::nullopt},
+        {"1X=5\r\n1Y=6\r\n", std::nullopt},
+        {"3X=0\r\n3Y=0\r\n", WindowPosition{0, 0}},
+        {"3X=40\r\n", WindowPosition{40, 0}},
+        {"3Y=0x10\r\n", WindowPosition{0, 16}},
+        {"3X=abc\r\n3Y=\r\n", std::nullopt},
+        {"3X=abc\r\n3Y=7\r\n", WindowPosition{0, 7}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formPos);
+        TempFolder folder;
+        auto path = folder / "Velmorant.ini";
+        WriteBytes(path, std::string("[Main]\r\nVersion=8000\r\n[FormPos]\r\n") + c.formPos);
+        const Settings read = ReadSettings(path);
+        EXPECT_EQ(read.FormPos[3], c.charts);
+        WriteSettings(folder / "again.ini", read, false);
+        EXPECT_EQ(ReadSettings(folder / "again.ini").FormPos, read.FormPos);
+    }
 }
 
 TEST(SettingsFile, WritingKeepsTheRestOfTheFile) {

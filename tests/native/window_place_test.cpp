@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 using namespace velmorant;
@@ -111,4 +113,86 @@ TEST(WindowPlace, ExtremePlacesEndWhollyOnAWorkArea) {
 // Without a monitor to go by (none reported), the place stands.
 TEST(WindowPlace, NoWorkAreaKeepsThePlace) {
     EXPECT_EQ(PlaceOnWorkArea(At(5000, 5000, 300, 200), {}), At(5000, 5000, 300, 200));
+}
+
+// A window with no place of its own beside a main window of 336 x 658: the charts window's
+// size (757 x 374) or the car window's (561 x 657), on one screen of 1280 x 1024, a small one,
+// a strip, or two side by side.
+TEST(WindowPlace, BesideTheMainWindowOnItsWorkArea) {
+    const std::vector<ScreenRect> one = {{0, 0, 1280, 1024}};
+    const std::vector<ScreenRect> underBar = {{0, 24, 1280, 1024}};
+    const std::vector<ScreenRect> small = {{0, 0, 1024, 768}};
+    const std::vector<ScreenRect> narrow = {{0, 0, 800, 1200}};
+    const std::vector<ScreenRect> tiny = {{0, 0, 640, 480}};
+    const std::vector<ScreenRect> two = {{0, 0, 1280, 1024}, {1280, 0, 3200, 1080}};
+    struct Case {
+        const char* what;
+        const std::vector<ScreenRect>& areas;
+        ScreenRect main;
+        std::int64_t width, height;
+        ScreenRect placed;
+    };
+    const Case cases[] = {
+        {"main at the left: right of it", one, At(0, 0, 336, 658), 757, 374, At(336, 0, 757, 374)},
+        {"the car window too", one, At(0, 0, 336, 658), 561, 657, At(336, 0, 561, 657)},
+        {"under a top bar", underBar, At(0, 24, 336, 658), 757, 374, At(336, 24, 757, 374)},
+        {"main at the right edge: left of it", one, At(944, 0, 336, 658), 757, 374,
+         At(187, 0, 757, 374)},
+        {"main low: beside it, up onto the screen", one, At(0, 800, 336, 224), 757, 374,
+         At(336, 650, 757, 374)},
+        {"no room beside it: below", narrow, At(100, 0, 336, 400), 757, 374, At(43, 400, 757, 374)},
+        {"no room beside or below: above", narrow, At(0, 800, 336, 400), 757, 374,
+         At(0, 426, 757, 374)},
+        {"a small screen: covering the least of it", small, At(0, 0, 336, 658), 757, 374,
+         At(267, 394, 757, 374)},
+        {"larger than the screen: at its top left", tiny, At(0, 0, 336, 658), 757, 374,
+         At(0, 0, 757, 374)},
+        {"main on the second screen", two, At(1300, 100, 336, 658), 757, 374,
+         At(1636, 100, 757, 374)},
+        {"main at the right edge of the first: stays on the first", two, At(944, 0, 336, 658), 757,
+         374, At(187, 0, 757, 374)},
+        {"main at the right edge of the second", two, At(2864, 0, 336, 658), 757, 374,
+         At(2107, 0, 757, 374)},
+        {"main mostly on the second", two, At(1200, 0, 336, 658), 757, 374, At(1536, 0, 757, 374)},
+    };
+    for (const Case& c : cases) {
+        const ScreenRect placed = PlaceBesideMain(c.main, c.width, c.height, c.areas);
+        EXPECT_EQ(placed, c.placed) << c.what << ": " << placed.Left << ", " << placed.Top;
+    }
+}
+
+// Without a monitor to go by, right of the main window.
+TEST(WindowPlace, BesideTheMainWindowWithoutAWorkArea) {
+    EXPECT_EQ(PlaceBesideMain(At(5000, 10, 336, 658), 757, 374, {}), At(5336, 10, 757, 374));
+}
+
+// On a small area, against every place the window could take there: the place chosen lies
+// wholly on the area and covers no more of the main window than the best of them.
+TEST(WindowPlace, BesideTheMainWindowCoversTheLeastThatAnyPlaceCould) {
+    const ScreenRect area = {0, 0, 40, 30};
+    const auto covered = [](const ScreenRect& a, const ScreenRect& b) {
+        const std::int64_t w = std::min(a.Right, b.Right) - std::max(a.Left, b.Left);
+        const std::int64_t h = std::min(a.Bottom, b.Bottom) - std::max(a.Top, b.Top);
+        return w > 0 && h > 0 ? w * h : 0;
+    };
+    for (std::int64_t mx = -5; mx <= 35; mx += 5)
+        for (std::int64_t my = 0; my <= 25; my += 5)
+            for (const auto& [mw, mh] : {std::pair{10, 10}, {25, 8}, {6, 28}})
+                for (const auto& [w, h] : {std::pair{12, 9}, {30, 5}, {8, 26}, {40, 30}}) {
+                    SCOPED_TRACE(testing::Message() << "main at " << mx << ", " << my << ", " << mw
+                                                    << " x " << mh << "; " << w << " x " << h);
+                    const ScreenRect main = At(mx, my, mw, mh);
+                    const ScreenRect placed = PlaceBesideMain(main, w, h, {&area, 1});
+                    std::int64_t least = -1;
+                    for (std::int64_t x = 0; x + w <= 40; ++x)
+                        for (std::int64_t y = 0; y + h <= 30; ++y) {
+                            const std::int64_t c = covered(At(x, y, w, h), main);
+                            if (least < 0 || c < least) least = c;
+                        }
+                    EXPECT_EQ(placed.Right - placed.Left, w);
+                    EXPECT_EQ(placed.Bottom - placed.Top, h);
+                    EXPECT_TRUE(placed.Left >= 0 && placed.Top >= 0 && placed.Right <= 40 &&
+                                placed.Bottom <= 30);
+                    EXPECT_EQ(covered(placed, main), least);
+                }
 }

@@ -162,7 +162,7 @@ TEST_F(DrivingFormTest, APlaceThatFitsStaysExactForTheWindowShown) {
             shown->Close();
         }
         main->SaveSettings();
-        const WindowPosition written = ReadSettings(env.SettingsFile()).FormPos[7];
+        const WindowPosition written = ReadSettings(env.SettingsFile()).FormPos[7].value();
         EXPECT_EQ(written.X, left);
         EXPECT_EQ(written.Y, top);
     }

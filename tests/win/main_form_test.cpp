@@ -472,8 +472,7 @@ TEST_F(MainFormTest, ClosingWritesTheSettingsBesideTheProgram) {
     form->FormClose();
     EXPECT_EQ(Status(), "Exiting...");
     const Settings s = ReadSettings(ini);
-    EXPECT_EQ(s.FormPos[1].X, form->Left());
-    EXPECT_EQ(s.FormPos[1].Y, form->Top());
+    EXPECT_EQ(s.FormPos[1], (WindowPosition{form->Left(), form->Top()}));
     const auto text = IniFile::Load(ini).Text();
     EXPECT_NE(text.find("Version=8000"), std::string::npos);
     EXPECT_NE(text.find("[ActiveForms]"), std::string::npos);

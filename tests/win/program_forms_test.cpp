@@ -56,7 +56,7 @@ protected:
         const auto places = Places();
         ASSERT_EQ(places.size(), 9u);
         for (const auto& [n, place] : places) {
-            const WindowPosition want = stored.FormPos[n == 10 ? 7 : n];
+            const WindowPosition want = stored.FormPos[n == 10 ? 7 : n].value();
             EXPECT_EQ(place.x, want.X) << "window " << n;
             EXPECT_EQ(place.y, want.Y) << "window " << n;
         }
@@ -65,6 +65,11 @@ protected:
     test::ProgramFolder env{"velmorant_program_forms_test"};
     TForm1* main = nullptr;
 };
+
+bool Overlap(const RECT& a, const RECT& b) {
+    RECT shared;
+    return IntersectRect(&shared, &a, &b) != FALSE;
+}
 
 Settings PlacedSettings() {
     Settings s;
@@ -114,12 +119,100 @@ TEST_F(ProgramFormsTest, ControlFontsHoldTheCyrillicLetters) {
     }
 }
 
-// Without a settings file every window goes to the top left of the screen, the
-// driving-parameters window with the large display; the car window shows the defaults.
-TEST_F(ProgramFormsTest, WithoutAFileEveryWindowIsAtTheTopLeft) {
+// Without a settings file the main window opens at the top left of the work area; the
+// charts, help, about, car description and settings windows beside it, wholly on the work
+// area and clear of it; the large display, the driving-parameters window and the cable check
+// at its place. The car window shows the defaults.
+TEST_F(ProgramFormsTest, WithoutAFileTheWindowsGoBesideTheMainWindow) {
     Create();
-    ExpectPlaces(Settings{});
+    const RECT work = PrimaryWorkArea();
+    EXPECT_EQ(main->Left(), work.left);
+    EXPECT_EQ(main->Top(), work.top);
+    const std::vector<ui::Form*> beside = {Forms.Form3, Forms.Form4, Forms.Form5, Forms.Form6,
+                                           Forms.Form9};
+    for (ui::Form* form : beside) {
+        SCOPED_TRACE(form->Caption());
+        EXPECT_TRUE(WhollyOn(work, form->Bounds()));
+        EXPECT_FALSE(Overlap(main->Bounds(), form->Bounds()));
+    }
+    const std::vector<ui::Form*> inItsPlace = {Forms.Form7, Forms.Form8, Forms.Form10};
+    for (ui::Form* form : inItsPlace) {
+        EXPECT_EQ(form->Left(), main->Left()) << form->Caption();
+        EXPECT_EQ(form->Top(), main->Top()) << form->Caption();
+    }
     EXPECT_EQ(Forms.Form6->Koment(), KomentSettings{});
+}
+
+// A fresh start with a recording named on the command line: the car window that the file
+// opens and the charts that the user opens stand beside the main window, as Windows shows them.
+TEST_F(ProgramFormsTest, FreshStartWithARecordingOpensTheCarAndChartsBesideTheMainWindow) {
+    const auto file = env.folder / "recording.vmr";
+    test::WriteTestRecording(file, 12);
+    env.arguments = {file.wstring()};
+    Create();
+    main->Show();
+    main->Timer2Timer();
+    ASSERT_TRUE(IsWindowVisible(Forms.Form6->Handle()));
+    main->N8Click();
+    ASSERT_TRUE(IsWindowVisible(Forms.Form3->Handle()));
+    const RECT work = PrimaryWorkArea();
+    const RECT mainRect = test::WindowRectOf(main->Handle());
+    const std::vector<ui::Form*> opened = {Forms.Form3, Forms.Form6};
+    for (ui::Form* form : opened) {
+        SCOPED_TRACE(form->Caption());
+        const RECT r = test::WindowRectOf(form->Handle());
+        EXPECT_TRUE(WhollyOn(work, r));
+        EXPECT_FALSE(Overlap(mainRect, r));
+    }
+}
+
+// A window without a stored place opens beside the main window where that stands by then,
+// until the user moves it: then it opens where he left it. A settings file that stores only
+// the main window's place, here at the right edge of the screen, puts the others beside it.
+TEST_F(ProgramFormsTest, WithoutAStoredPlaceAWindowOpensBesideTheMainWindowWhereItIsNow) {
+    std::ofstream(SettingsFile(), std::ios::binary)
+        << "[Main]\r\nVersion=8000\r\n[FormPos]\r\n1X=20000\r\n1Y=40\r\n";
+    Create();
+    const RECT work = PrimaryWorkArea();
+    TForm3& charts = *Forms.Form3;
+    ASSERT_EQ(main->Left() + main->Width(), work.right);
+    EXPECT_EQ(charts.Left() + charts.Width(), main->Left());  // left of it: no room on the right
+    EXPECT_EQ(charts.Top(), main->Top());
+
+    main->Show();
+    main->SetLeft(work.left);
+    charts.Show();
+    EXPECT_EQ(charts.Left(), main->Left() + main->Width());
+    EXPECT_EQ(charts.Top(), main->Top());
+
+    charts.Hide();
+    main->SetLeft(work.left + 30);
+    charts.Show();
+    EXPECT_EQ(charts.Left(), main->Left() + main->Width()) << "moved along";
+
+    charts.SetLeft(charts.Left() + 15);
+    const POINT left = {charts.Left(), charts.Top()};
+    charts.Hide();
+    main->SetLeft(work.left);
+    charts.Show();
+    EXPECT_EQ(charts.Left(), left.x) << "where the user left it";
+    EXPECT_EQ(charts.Top(), left.y);
+    charts.Hide();
+}
+
+// A place stored at (0, 0) is a stored place: a file that stores the top left of the screen
+// for every window puts every window there, the driving-parameters window with the large
+// display.
+TEST_F(ProgramFormsTest, PlacesStoredAtTheTopLeftAreKept) {
+    Settings stored;
+    for (int n : kFormPosWindows) stored.FormPos[n] = WindowPosition{0, 0};
+    WriteSettings(SettingsFile(), stored, false);
+    Create();
+    ExpectPlaces(stored);
+    Forms.Form3->Show();
+    EXPECT_EQ(Forms.Form3->Left(), 0);
+    EXPECT_EQ(Forms.Form3->Top(), 0);
+    Forms.Form3->Hide();
 }
 
 // The stored places are applied at creation and again at every reading: showing the settings
@@ -254,7 +347,7 @@ TEST_F(ProgramFormsTest, ExtremeStoredPlacesPutEveryWindowWhollyOnTheScreen) {
     struct Case {
         const char* what;
         int x, y;
-        bool mainOnly;  // only "1X" and "1Y" stored, the rest left at 0
+        bool mainOnly;  // only "1X" and "1Y" stored, no place for the rest
     };
     const Case cases[] = {
         {"1X=2147483500", 2147483500, 0, true},
@@ -285,14 +378,24 @@ TEST_F(ProgramFormsTest, ExtremeStoredPlacesPutEveryWindowWhollyOnTheScreen) {
     }
 }
 
-// A file older than the current format loses its places: every window goes to the top left.
+// A file older than the current format loses its places: every window goes where it goes
+// without a file.
 TEST_F(ProgramFormsTest, AnOldFileLosesItsPlaces) {
+    Create();
+    const auto fresh = Places();
+    ui::App().DestroyForms();
+    Forms = {};
     WriteSettings(SettingsFile(), PlacedSettings(), false);
     IniFile ini = IniFile::Load(SettingsFile());
     ini.WriteString("Main", "Version", "7000");
     ini.Save(SettingsFile());
     Create();
-    ExpectPlaces(Settings{});
+    const auto places = Places();
+    ASSERT_EQ(places.size(), fresh.size());
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        EXPECT_EQ(places[i].second.x, fresh[i].second.x) << "window " << places[i].first;
+        EXPECT_EQ(places[i].second.y, fresh[i].second.y) << "window " << places[i].first;
+    }
     EXPECT_EQ(IniFile::Load(SettingsFile()).Text().find("[FormPos]"), std::string::npos);
 }
 
@@ -337,7 +440,7 @@ TEST_F(ProgramFormsTest, CommandLineFileComesAfterTheSettingsAndTheStartupFrame)
     main->Timer2Timer();
     main->StoreStartupFrame();  // the 30 ms timer firing late
     EXPECT_FALSE(timer2.Enabled());
-    EXPECT_EQ(main->Left(), stored.FormPos[1].X);
+    EXPECT_EQ(main->Left(), stored.FormPos[1]->X);
     EXPECT_EQ(main->Get<ui::ScrollBar>("ScrollBar1").Max(), 12);
     EXPECT_EQ(FrameCount.load(), 13);
     EXPECT_EQ(main->Get<ui::Edit>("Edit1").Text(), "Data from: recording.vmr");
