@@ -666,6 +666,18 @@ void TForm1::ShowRecordFile(const RecordFileContent& content, const std::filesys
 }
 
 void TForm1::ShowRecordExtras() {
+    // The reference columns first: a window shown next that has no place of its own goes
+    // beside the main window as wide as they make it, not under it.
+    for (int r = 0; r < 3; ++r) {
+        const auto& list = Get<ui::ListView>(Numbered("ListView", 3 + r));
+        if (list.ItemCount() == 0) continue;
+        if (!list.ItemCaption(0).empty()) {
+            n13_.SetChecked(true);
+            ui::ProcessMessages();
+            ArrangeMainWindow();
+        }
+        break;
+    }
     // The charts take the new record by being shown again.
     if (TForm3* charts = VisibleCharts()) {
         charts->Close();
@@ -676,16 +688,6 @@ void TForm1::ShowRecordExtras() {
     if (car && car->Memo1().LineCount() > 0) {
         car->Show();
         car->Get<ui::Button>("Button1").SetFocus();
-    }
-    for (int r = 0; r < 3; ++r) {
-        const auto& list = Get<ui::ListView>(Numbered("ListView", 3 + r));
-        if (list.ItemCount() == 0) continue;
-        if (!list.ItemCaption(0).empty()) {
-            n13_.SetChecked(true);
-            ui::ProcessMessages();
-            ArrangeMainWindow();
-        }
-        break;
     }
 }
 
