@@ -1,5 +1,6 @@
 #include "monitor/core/text_export.h"
 
+#include "monitor/core/file_time_locale.h"
 #include "monitor/core/record_file_text.h"
 
 namespace velmorant {

@@ -97,6 +97,16 @@ bool ShowsHalfOfDay(const std::vector<PictureItem>& items, const TimeLocale& loc
     return any;
 }
 
+bool ShowsMarkerWithDayHours(const std::vector<PictureItem>& items) {
+    bool dayHours = false, marker = false;
+    for (const PictureItem& item : items) {
+        if (item.field == 'h') return false;
+        dayHours = dayHours || item.field == 'H';
+        marker = marker || item.field == 't';
+    }
+    return dayHours && marker;
+}
+
 void TrimTrailingBlanks(std::string& s) {
     while (!s.empty() && IsBlank(s.back())) s.pop_back();
 }
@@ -123,7 +133,8 @@ std::size_t EnglishMarker(std::string_view s, Marker& marker) {
 }
 
 // The longest marker at the start of `s`: the locale's designators (also their first letter)
-// or an English one; 0 for none.
+// or an English one; 0 for none. One of the locale's ends where its word ends, as a t field
+// writes it: the "ч" of a Bulgarian "ч." is no "чп".
 std::size_t TakeMarker(std::string_view s, const TimeLocale& locale, Marker& marker) {
     std::size_t best = EnglishMarker(s, marker);
     const std::string_view am = locale.TimeAMString, pm = locale.TimePMString;
@@ -133,11 +144,14 @@ std::size_t TakeMarker(std::string_view s, const TimeLocale& locale, Marker& mar
         {am.substr(0, 1), Marker::Am},
         {pm.substr(0, 1), Marker::Pm},
     }};
-    for (const auto& [text, which] : own)
-        if (text.size() > best && StartsWithIgnoringCase(s, text)) {
-            best = text.size();
+    for (const auto& [text, which] : own) {
+        const std::size_t n = text.size();
+        if (n > best && StartsWithIgnoringCase(s, text) &&
+            (n == s.size() || IsBlank(s[n]) || IsDigit(s[n]))) {
+            best = n;
             marker = which;
         }
+    }
     return best;
 }
 
@@ -220,26 +234,6 @@ bool TakeSeparator(std::string_view text, std::size_t& pos, const TimeLocale& lo
         return true;
     }
     return false;
-}
-
-// What a reader knows whatever its locale: the 24-hour picture, ':' and '.' and English
-// markers.
-const TimeLocale& AnyReader() {
-    static const TimeLocale reader{"H:mm:ss", ":", "", ""};
-    return reader;
-}
-
-bool ReadBackEverywhere(const TimeLocale& writer) {
-    // Both halves of the day, their first and last hours and hour 12 in particular.
-    constexpr int kProbes[] = {0 * 3600 + 5 * 60 + 6,    1 * 3600 + 2 * 60 + 3,
-                               11 * 3600 + 59 * 60 + 59, 12 * 3600 + 0 * 60 + 1,
-                               13 * 3600 + 14 * 60 + 15, 23 * 3600 + 59 * 60 + 58};
-    for (int seconds : kProbes) {
-        const std::optional<double> back =
-            ParseTimeOfDay(FormatTimeOfDay(45000 + seconds / 86400.0, writer), AnyReader());
-        if (!back || std::llround(*back * 86400.0) != seconds) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -329,22 +323,17 @@ std::optional<double> ParseTimeOfDay(std::string_view text, const TimeLocale& lo
         return std::nullopt;
 
     int h = *hour;
-    if (marker != Marker::None) {
-        if (h > 12) return std::nullopt;
+    if (marker != Marker::None && h <= 12) {
         if (h == 12) h = 0;
         if (marker == Marker::Pm) h += 12;
+    } else if (marker != Marker::None) {
+        // "15:00:00 PM" is what a 24-hour picture with a designator writes, as the reader's own
+        // may; elsewhere it is no time.
+        if (marker == Marker::Am || !ShowsMarkerWithDayHours(ItemsOf(locale.LongTimeFormat)))
+            return std::nullopt;
     }
     if (h > 23 || *minute > 59 || second > 59) return std::nullopt;
     return (h * 3600.0 + *minute * 60.0 + second) / 86400.0;
-}
-
-TimeLocale FileTimeLocale(const TimeLocale& locale) {
-    if (ReadBackEverywhere(locale)) return locale;
-    TimeLocale dayHours = locale;
-    dayHours.TimeAMString.clear();
-    dayHours.TimePMString.clear();
-    if (ReadBackEverywhere(dayHours)) return dayHours;
-    return AnyReader();
 }
 
 }  // namespace velmorant

@@ -25,16 +25,11 @@ std::string FormatTimeOfDay(double dateTime, const TimeLocale& locale);
 
 // Reads a time of day written in the long time format of any locale: hours, minutes and
 // optional seconds separated by ':', '.' or the locale's separator. Before and after them may
-// stand one AM/PM marker (the locale's designators or the English ones, any letter case), the
-// literal words of the locale's picture and words without Latin letters or digits, such as
-// the "ч." of a Bulgarian time. Gives the time as a fraction of a day, or nothing when the
-// text is not a time.
+// stand one AM/PM marker (the locale's designators or their first letter as a word of their
+// own, or the English ones, any letter case), the literal words of the locale's picture and
+// words without Latin letters or digits, such as the "ч." of a Bulgarian time. Hours 13 to 23
+// go with a PM marker only where the locale's picture is a 24-hour one that shows it. Gives
+// the time as a fraction of a day, or nothing when the text is not a time.
 std::optional<double> ParseTimeOfDay(std::string_view text, const TimeLocale& locale);
-
-// The format the files write times in: the locale's own where a reader under any locale reads
-// it back to the same second, else the same without designators (24-hour hours), else
-// "H:mm:ss". Markers only the writer's locale knows, or separators only it takes, would make
-// the file unreadable, or wrong by twelve hours, on another PC.
-TimeLocale FileTimeLocale(const TimeLocale& locale);
 
 }  // namespace velmorant

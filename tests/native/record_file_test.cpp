@@ -523,6 +523,9 @@ TEST(RecordFile, TimesReadBackUnderEveryLocale) {
         {"es-MX", {"hh:mm:ss tt", ":", "a. m.", "p. m."}},
         {"sq-AL", {"h:mm:ss tt", ":", "PD", "MD"}},
         {"fi-FI", {"H.mm.ss", ".", "", ""}},
+        {"24 hours with ДП/ПП", {"H:mm:ss tt", ":", "ДП", "ПП"}},
+        {"literal with a designator's first letter", {"H:mm:ss 'ч.'", ":", "дп", "чп"}},
+        {"line break", {"H:mm:ss\r\n", ":", "", ""}},
     };
     const int seconds[] = {14 * 3600,     13 * 3600 + 5 * 60 + 7,   5 * 60 + 6,
                            12 * 3600 + 1, 11 * 3600 + 59 * 60 + 59, 23 * 3600 + 59 * 60 + 59};

@@ -145,4 +145,13 @@ TEST(TextExport, TextsWithSeparatorsOrQuotesStayOneField) {
     const std::string time = FormatTimeOfDay(SampleFrame(1).StoredAt, semicolon);
     ASSERT_EQ(time.back(), ';');
     EXPECT_EQ(row.substr(row.size() - time.size() - 3), ";\"" + time + "\"");
+
+    // A time format with a line break leaves none in the row: the time goes in 24 hours.
+    const std::string broken =
+        FormatTextExport(SampleFrames(1), {}, TimeLocale{"H:mm:ss\r", ":", "", ""});
+    const std::string brokenRow = SplitLines(broken)[2];
+    EXPECT_EQ(brokenRow.substr(brokenRow.rfind(';') + 1),
+              FormatTimeOfDay(SampleFrame(1).StoredAt, {}));
+    for (std::size_t i = broken.find('\r'); i != std::string::npos; i = broken.find('\r', i + 1))
+        EXPECT_EQ(broken[i + 1], '\n') << "bare CR at " << i;
 }

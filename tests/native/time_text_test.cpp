@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "monitor/core/file_time_locale.h"
 #include "monitor/core/record_file_text.h"
 
 using namespace velmorant;
@@ -105,6 +106,28 @@ TEST(TimeText, ReadsTheTimeOfAnyLocale) {
     EXPECT_EQ(ParseTimeOfDay("13:05:07 Uhr", german), At(13, 5, 7));
     const TimeLocale albanian{"h:mm:ss tt", ":", "PD", "MD"};
     EXPECT_EQ(ParseTimeOfDay("2:00:00 MD", albanian), At(14, 0, 0));
+
+    // Times that earlier versions wrote under such settings, read with the same.
+    const TimeLocale dayHoursMarked{"H:mm:ss tt", ":", "ДП", "ПП"};
+    const TimeLocale letterInLiteral{"H:mm:ss 'ч.'", ":", "дп", "чп"};
+    const struct {
+        std::string text;
+        const TimeLocale& locale;
+        std::optional<double> t;
+    } own[] = {
+        {"15:00:00 ПП", dayHoursMarked, At(15, 0, 0)},
+        {"12:30:00 ПП", dayHoursMarked, At(12, 30, 0)},
+        {"0:30:00 ДП", dayHoursMarked, At(0, 30, 0)},
+        {"3:00:00 ПП", dayHoursMarked, At(15, 0, 0)},  // a 12-hour PC's
+        {"15:00:00 ДП", dayHoursMarked, std::nullopt},
+        {"15:00:00 PM", albanian, std::nullopt},
+        {"9:05:07 ч.", letterInLiteral, At(9, 5, 7)},
+        {"15:00:00 ч.", letterInLiteral, At(15, 0, 0)},
+        {"3:00:00 ч", letterInLiteral, At(15, 0, 0)},
+        {"3:00:00 чп", letterInLiteral, At(15, 0, 0)},
+        {"3:00:00 чпx", letterInLiteral, std::nullopt},
+    };
+    for (const auto& c : own) EXPECT_EQ(ParseTimeOfDay(c.text, c.locale), c.t) << c.text;
 }
 
 // Files keep the user's own format only where a PC under any other locale reads it back.

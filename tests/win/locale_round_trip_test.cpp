@@ -3,6 +3,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -63,21 +64,42 @@ protected:
         std::filesystem::remove_all(folder, ignored);
     }
 
+    void SaveAndReopen();
+
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / "velmorant_locale_round_trip";
+};
+
+// The user's own time picture and designators in his regional settings for one test, the
+// earlier ones put back after it.
+class UserTimeSettings {
+public:
+    UserTimeSettings(const wchar_t* picture, const wchar_t* am, const wchar_t* pm) {
+        for (std::size_t i = 0; i < std::size(kTypes); ++i) {
+            wchar_t buffer[80] = {};
+            GetLocaleInfoW(LOCALE_USER_DEFAULT, kTypes[i], buffer, 80);
+            earlier_[i] = buffer;
+        }
+        Set({picture, am, pm});
+    }
+    ~UserTimeSettings() { Set(earlier_); }
+
+private:
+    static constexpr LCTYPE kTypes[] = {LOCALE_STIMEFORMAT, LOCALE_S1159, LOCALE_S2359};
+
+    static void Set(const std::array<std::wstring, 3>& values) {
+        for (std::size_t i = 0; i < std::size(kTypes); ++i)
+            EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, kTypes[i], values[i].c_str()));
+    }
+
+    std::array<std::wstring, 3> earlier_;
 };
 
 }  // namespace
 
 // Saved and reopened under the user's locale, in the program and in Viewer, a recording keeps
 // every frame at the time of day it was stored; PCs under other locales read the file alike.
-TEST_F(LocaleRoundTripTest, SavedRecordingReopensInTheProgramAndInViewer) {
-    // Set where the locale is chosen for the test, so that missing locale data fails it.
-    if (const char* wanted = std::getenv("VELMORANT_TEST_LOCALE")) {
-        wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
-        GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
-        ASSERT_EQ(ui::WideToCp1251(name), wanted);
-    }
+void LocaleRoundTripTest::SaveAndReopen() {
     SCOPED_TRACE("long time format \"" + UserLocale.Time.LongTimeFormat + "\", designators \"" +
                  UserLocale.Time.TimeAMString + "\" \"" + UserLocale.Time.TimePMString + "\"");
 
@@ -94,6 +116,7 @@ TEST_F(LocaleRoundTripTest, SavedRecordingReopensInTheProgramAndInViewer) {
     ASSERT_TRUE(form->LoadRecordFile(source));
 
     const auto saved = folder / "saved.vmr";
+    std::filesystem::remove(saved);
     dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
     form->SaveRecordAs();
     ASSERT_FALSE(RecordUnsaved.load());
@@ -132,4 +155,35 @@ TEST_F(LocaleRoundTripTest, SavedRecordingReopensInTheProgramAndInViewer) {
     // Its list shows frame 1.
     EXPECT_EQ(viewerForm->Get<ui::ListView>("ListView1").SubItem(27, 0),
               FormatTimeOfDay(frames[0].StoredAt, viewer::Locale.Time));
+}
+
+// Under the locale the run was given.
+TEST_F(LocaleRoundTripTest, SavedRecordingReopensInTheProgramAndInViewer) {
+    // Set where the locale is chosen for the test, so that missing locale data fails it.
+    if (const char* wanted = std::getenv("VELMORANT_TEST_LOCALE")) {
+        wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+        GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
+        ASSERT_EQ(ui::WideToCp1251(name), wanted);
+    }
+    SaveAndReopen();
+}
+
+// Time settings a user set up himself: a 24-hour clock that still shows its designators, and
+// a literal word that begins with the PM designator's letter.
+TEST_F(LocaleRoundTripTest, SavedRecordingReopensUnderTheUsersOwnTimeSettings) {
+    const struct {
+        const wchar_t* picture;
+        const wchar_t* am;
+        const wchar_t* pm;
+    } settings[] = {
+        {L"H:mm:ss tt", L"ДП", L"ПП"},
+        {L"H:mm:ss 'ч.'", L"дп", L"чп"},
+    };
+    for (const auto& s : settings) {
+        UserTimeSettings user{s.picture, s.am, s.pm};
+        UserLocale = ReadUserLocale();
+        ASSERT_EQ(UserLocale.Time.LongTimeFormat, ui::WideToCp1251(s.picture));
+        ASSERT_EQ(UserLocale.Time.TimePMString, ui::WideToCp1251(s.pm));
+        SaveAndReopen();
+    }
 }
