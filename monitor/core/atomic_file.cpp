@@ -1,12 +1,15 @@
 #include "monitor/core/atomic_file.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <system_error>
+#include <type_traits>
 
 namespace velmorant {
 
@@ -32,13 +35,36 @@ char Cp1251Of(char32_t c) {
     return '?';
 }
 
+// The longest file name NTFS and ext4 take, in the path's own units (UTF-16 or bytes).
+constexpr std::size_t kMaxNameLength = 255;
+
+// The first `length` units of a name, backed off so that no character is cut in two.
+std::filesystem::path::string_type NamePrefix(std::filesystem::path::string_type name,
+                                              std::size_t length) {
+    using Unit = std::filesystem::path::value_type;
+    // A UTF-8 continuation byte or a UTF-16 low surrogate cannot start a character.
+    auto continues = [](Unit u) {
+        const auto v = static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<Unit>>(u));
+        return sizeof(Unit) == 1 ? (v & 0xC0) == 0x80 : (v >= 0xDC00 && v <= 0xDFFF);
+    };
+    while (length > 0 && length < name.size() && continues(name[length])) --length;
+    name.resize(std::min(length, name.size()));
+    return name;
+}
+
 // Unique enough among the saves of one machine: steady-clock ticks and a process counter.
 std::filesystem::path DefaultTemporaryPath(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
     auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::filesystem::path name = target.filename();
-    name += "." + std::to_string(ticks) + "-" + std::to_string(counter++) + ".tmp";
-    return target.parent_path() / name;
+    const std::filesystem::path suffix =
+        "." + std::to_string(ticks) + "-" + std::to_string(counter++) + ".tmp";
+    std::filesystem::path::string_type name = target.filename().native();
+    const std::size_t suffixLength = suffix.native().size();
+    // A long name gives up as much of its end as the suffix takes, so the temporary name is
+    // never longer than the target's: wherever the target's name fits, so does this one.
+    if (name.size() + suffixLength > kMaxNameLength)
+        name = NamePrefix(std::move(name), name.size() - suffixLength);
+    return target.parent_path() / (name + suffix.native());
 }
 
 void RemoveQuietly(const std::filesystem::path& p) {

@@ -45,11 +45,15 @@ ui::Form* TForm8::Main() const {
     return MainWindow ? MainWindow : ui::App().MainForm();
 }
 
+void TForm8::StopVerifying() {
+    notVerifying_ = true;
+    button1_.SetCaption(kStart);
+    CloseCablePort();
+}
+
 void TForm8::Button1Click() {
     if (!notVerifying_) {
-        notVerifying_ = true;
-        button1_.SetCaption(kStart);
-        CloseCablePort();
+        StopVerifying();
         return;
     }
     CableRec.Reserved = 0;
@@ -64,15 +68,24 @@ void TForm8::Button1Click() {
         return;
     }
     notVerifying_ = false;
+    portNumber_ = number;
     button1_.SetCaption(kStop);
     // An earlier check's level is no news about this line; the thread reports the level it
     // reads at once, and nothing shows when it cannot be read.
     label1_.SetCaption("");
 }
 
+void TForm8::WMCableFailed(WPARAM threadId) {
+    // Only the check under way is ended.
+    if (!FromRunningWorker(CableRec, threadId)) return;
+    StopVerifying();
+    // The last level read is no longer the line's: the label shows none.
+    label1_.SetCaption("");
+    ui::ShowMessage("Error reading COM" + portNumber_);
+}
+
 void TForm8::FormClose() {
-    if (!notVerifying_) CloseCablePort();
-    notVerifying_ = true;
+    if (!notVerifying_) StopVerifying();
     button1_.SetCaption(kStart);
     // The port's driver is given time to let the line go before anything opens it again.
     Sleep(kCloseSettleMs);
@@ -89,6 +102,10 @@ void TForm8::FormKeyPress(char& key) {
 LRESULT TForm8::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CABLELEVEL) {
         ui::Guarded([&] { label1_.SetCaption(wParam ? "1" : "0"); });
+        return 0;
+    }
+    if (msg == WM_CABLEFAILED) {
+        ui::Guarded([&] { WMCableFailed(wParam); });
         return 0;
     }
     return ui::Form::WindowProc(msg, wParam, lParam);

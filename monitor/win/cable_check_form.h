@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ui/button.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -30,10 +32,15 @@ protected:
 
 private:
     ui::Form* Main() const;
+    // Ends the check under way: idle again, the port closed.
+    void StopVerifying();
+    void WMCableFailed(WPARAM threadId);
 
     ui::Label& label1_;
     ui::Button& button1_;
     bool notVerifying_ = true;
+    // The number text of the port being checked, for the message when it fails.
+    std::string portNumber_;
 };
 
 }  // namespace velmorant

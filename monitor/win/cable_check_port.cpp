@@ -32,6 +32,11 @@ DWORD WINAPI CableCheckThread(LPVOID param) {
         const CommEventWait::Pass pass = wait.End(dsrEvent);
         if (pass == CommEventWait::Pass::Stop) break;
         if (pass == CommEventWait::Pass::Skip) continue;
+        if (pass == CommEventWait::Pass::Failed) {
+            // A level shown from here on would be a frozen one: the window ends the check.
+            ReportPortFailed(CableCheckWindow.load(), WM_CABLEFAILED);
+            break;
+        }
         PostMessageW(CableCheckWindow.load(), WM_CABLELEVEL, (status & MS_DSR_ON) ? 1 : 0, 0);
     }
     return 0;

@@ -79,11 +79,11 @@ DWORD WINAPI CaptureThread(LPVOID param) {
         }
         const CommEventWait::Pass pass = wait.End(dsrEvent);
         if (pass == CommEventWait::Pass::Stop) break;
-        if (pass == CommEventWait::Pass::Skip) {
-            if (!wait.PortFailing()) continue;
-            // Nothing more will come from this port: the main window ends the reading. The
-            // thread ends here rather than polling a dead port until then.
-            PostMessageW(CaptureWindow.load(), WM_CAPTUREFAILED, GetCurrentThreadId(), 0);
+        if (pass == CommEventWait::Pass::Skip) continue;
+        if (pass == CommEventWait::Pass::Failed) {
+            // The main window ends the reading. The thread ends here rather than polling a
+            // dead port until then.
+            ReportPortFailed(CaptureWindow.load(), WM_CAPTUREFAILED);
             break;
         }
         if (frequency.QuadPart == 0 && !counterReported) {

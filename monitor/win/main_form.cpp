@@ -333,11 +333,8 @@ void TForm1::StopReading() {
 }
 
 void TForm1::WMCaptureFailed(WPARAM threadId) {
-    // Only the reading under way is ended: a report that arrives after a Stop, or from the
-    // thread of an earlier reading, is old news.
-    if (!CapturePortOpen(CaptureRec) || !CaptureRec.Thread ||
-        GetThreadId(CaptureRec.Thread) != threadId)
-        return;
+    // Only the reading under way is ended.
+    if (!FromRunningWorker(CaptureRec, threadId)) return;
     // The port box is disabled while reading, so it still names the port being read.
     const std::string number = PortNumberText(comboBox1_.Text());
     StopReading();

@@ -64,6 +64,14 @@ bool WorkerPortOpen(const TComPortRec& rec) {
     return rec.Stop.load() == 0 && rec.Handle && rec.Handle != INVALID_HANDLE_VALUE;
 }
 
+bool FromRunningWorker(const TComPortRec& rec, WPARAM threadId) {
+    return WorkerPortOpen(rec) && rec.Thread && GetThreadId(rec.Thread) == threadId;
+}
+
+void ReportPortFailed(HWND window, UINT message) {
+    PostMessageW(window, message, GetCurrentThreadId(), 0);
+}
+
 int PortNumberOrThrow(std::string_view numberText) {
     const auto port = ParseInteger(numberText);
     if (!port) throw std::runtime_error(NotAnIntegerText(numberText));
@@ -111,7 +119,7 @@ CommEventWait::Pass CommEventWait::End(bool dsrEvent) {
         // message loop from a time-critical thread; once the failures run on, a slower pace
         // still notices a line that comes back.
         Sleep(failedInRow_ >= kFailedWaits ? 10 : 1);
-        return Pass::Skip;
+        return PortFailing() ? Pass::Failed : Pass::Skip;
     }
     return Pass::Go;
 }

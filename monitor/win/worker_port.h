@@ -38,9 +38,17 @@ bool OpenWorkerPort(int portNumber, TComPortRec& rec, LPTHREAD_START_ROUTINE wor
 bool CloseWorkerPort(TComPortRec& rec);
 // Whether the record's port is open and its worker not told to stop.
 bool WorkerPortOpen(const TComPortRec& rec);
+// Whether a worker's report that its port failed (WParam: the worker's thread id) comes from
+// the worker now running on the record: one that arrives after a stop, or from the thread of
+// an earlier run, is old news.
+bool FromRunningWorker(const TComPortRec& rec, WPARAM threadId);
 // The number of the port box's number text (PortNumberText); a text that is no number raises
 // the conversion error, so the command ends in the error box with nothing opened.
 int PortNumberOrThrow(std::string_view numberText);
+
+// Tells `window` with `message` that the calling worker's port keeps failing; WParam is the
+// worker's thread id, for FromRunningWorker.
+void ReportPortFailed(HWND window, UINT message);
 
 // The wait of a worker that follows the DSR line: one comm event per pass, the line errors
 // cleared after it. A pass:
@@ -56,16 +64,16 @@ public:
 
     // Waits for the next comm event; true when it brought a DSR change.
     bool Next();
-    // The port has failed every wait for a while (a pulled adapter, a driver gone): at least
-    // kFailedWaits in a row over kFailingMs, with no successful wait between. A working line
-    // that fails a wait now and then never gets here.
-    bool PortFailing() const;
+    // A port fails when its waits have failed at least kFailedWaits times in a row over
+    // kFailingMs.
     static constexpr int kFailedWaits = 3;
     static constexpr ULONGLONG kFailingMs = 1000;
 
-    enum class Pass { Stop, Skip, Go };
+    enum class Pass { Stop, Skip, Go, Failed };
     // Clears the line errors; Stop when the worker is to end, Skip after a pass without a
-    // DSR change, Go when the change is to be handled.
+    // DSR change, Go when the change is to be handled, Failed when the port has failed every
+    // wait for a while: nothing more will come from it, so the worker reports that to its
+    // window (ReportPortFailed) and ends.
     Pass End(bool dsrEvent);
 
     // The port as it was when the worker started: the closer rewrites the record's handle
@@ -73,6 +81,10 @@ public:
     HANDLE Port() const { return port_; }
 
 private:
+    // A pulled adapter or a driver gone, with no successful wait since the failures began. A
+    // working line that fails a wait now and then never gets here.
+    bool PortFailing() const;
+
     TComPortRec& rec_;
     const HANDLE port_;
     OVERLAPPED ov_{};

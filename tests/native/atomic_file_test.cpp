@@ -6,7 +6,6 @@
 #endif
 
 #include <csignal>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -66,6 +65,27 @@ TEST(AtomicFile, CreatesNewFilesAndReportsCreateFailure) {
     EXPECT_EQ(folder.FileNames().size(), 2u);  // new.ini and the folder
 }
 
+// Any name the file system takes can be replaced atomically, however little room it leaves
+// for the temporary file's name.
+TEST(AtomicFile, NamesUpToTheLongestAFileSystemTakesAreWritten) {
+    struct Case {
+        const char* what;
+        std::size_t length;
+    };
+    const Case cases[] = {{"a short name", 8}, {"a long name", 239}, {"the longest name", 255}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        const std::string name = std::string(c.length - 4, 'n') + ".vmr";
+        const auto target = folder / name;
+        for (const std::string_view bytes : {"the first file", "the second, replacing it"}) {
+            ASSERT_TRUE(WriteFileAtomically(target, bytes).Ok()) << bytes;
+            EXPECT_EQ(ReadBytes(target), bytes);
+            EXPECT_EQ(folder.FileNames(), std::vector<std::string>{name});
+        }
+    }
+}
+
 TEST(AtomicFile, PathTextIsCp1251) {
     std::filesystem::path p = std::filesystem::path(u8"Моя машина №1 €.vmr");
     EXPECT_EQ(PathText(p), "Моя машина №1 \x88.vmr");
@@ -78,19 +98,22 @@ TEST(AtomicFile, PathTextIsCp1251) {
 TEST(AtomicFile, WritesInPlaceWhereNoTemporaryFileCanBeMade) {
     struct Case {
         const char* how;
-        bool seam;
+        TemporaryPathRule rule;
         std::string name;
     };
     const Case cases[] = {
-        {"temporary files cannot be created", true, "data.vmr"},
-        // Real, without the seam: the temporary name is longer than a file name may be.
-        {"a name with no room for the temporary one", false, std::string(250, 'n')},
+        {"temporary files cannot be created", nullptr, "data.vmr"},
+        // The file system itself refuses it: the name is longer than any it takes.
+        {"a temporary name the file system refuses",
+         [](const std::filesystem::path& target) {
+             return target.parent_path() / std::string(300, 't');
+         },
+         std::string(250, 'n')},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
         TempFolder folder;
-        std::optional<NoTemporaryFiles> noTemporary;
-        if (c.seam) noTemporary.emplace();
+        NoTemporaryFiles noTemporary(c.rule);
         const auto target = folder / c.name;
         WriteBytes(target, "the old file, longer than the new");
 

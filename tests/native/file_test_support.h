@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "monitor/core/atomic_file.h"
@@ -49,12 +50,16 @@ private:
 };
 
 // While it lives, the temporary file of every write goes where none can be made, as in a
-// folder that lets nothing new be created.
+// folder that lets nothing new be created: by default into a folder that does not exist,
+// or wherever `rule` says.
 struct NoTemporaryFiles {
-    NoTemporaryFiles() {
-        SetTemporaryPathRule([](const std::filesystem::path& target) {
-            return target.parent_path() / "no such folder" / "x.tmp";
-        });
+    explicit NoTemporaryFiles(TemporaryPathRule rule = nullptr) {
+        if (!rule) {
+            rule = [](const std::filesystem::path& target) {
+                return target.parent_path() / "no such folder" / "x.tmp";
+            };
+        }
+        SetTemporaryPathRule(std::move(rule));
     }
     ~NoTemporaryFiles() { SetTemporaryPathRule(nullptr); }
     NoTemporaryFiles(const NoTemporaryFiles&) = delete;

@@ -154,6 +154,76 @@ TEST_F(CableCheckTest, StartsWithTheLevelTheLineHas) {
     }
 }
 
+// A pulled adapter while the line is on: the check ends as Stop ends it, the label no longer
+// shows the frozen level, and one box names the port.
+TEST_F(CableCheckTest, APortThatKeepsFailingEndsTheCheck) {
+    line.dsrAtOpen = true;
+    line.failWaits = true;
+    ChooseCableCheck();
+    const DWORD start = GetTickCount();
+    PressButton();
+    PumpUntil([&] { return Level() == "1"; }, 500);
+    EXPECT_EQ(Level(), "1");
+    PumpUntil([&] { return !dialogs.boxes.empty(); }, 5000);
+    const DWORD elapsed = GetTickCount() - start;
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "Error reading COM7");
+    EXPECT_EQ(dialogs.boxes[0].caption, "Velmorant");
+    EXPECT_EQ(dialogs.boxes[0].flags, static_cast<UINT>(MB_OK));
+    // The port is given about a second to come back, not more.
+    EXPECT_GE(elapsed, 900u);
+    EXPECT_LT(elapsed, 3000u);
+    EXPECT_EQ(Level(), "");
+    EXPECT_EQ(ButtonText(), "Start verification");
+    EXPECT_TRUE(check->NotVerifying());
+    EXPECT_TRUE(ThreadEnded());
+    EXPECT_EQ(line.openHandles.load(), 0);
+    PumpFor(200);
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+
+    // Once the adapter is back, the next press checks the line again.
+    line.failWaits = false;
+    PressButton();
+    EXPECT_EQ(ButtonText(), "Stop verification");
+    PumpUntil([&] { return Level() == "1"; }, 500);
+    EXPECT_EQ(Level(), "1");
+    PressButton();
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+// A check the user stopped is not reported failing afterwards, even when its thread's
+// report was already on its way.
+TEST_F(CableCheckTest, AStoppedCheckGivesNoBoxForItsFailingPort) {
+    struct Case {
+        const char* what;
+        bool reportQueued;  // the thread has reported before the stop is pressed
+    };
+    const Case cases[] = {{"stopped while the port fails", false},
+                          {"stopped with the report on its way", true}};
+    line.dsrAtOpen = true;
+    line.failWaits = true;
+    ChooseCableCheck();
+    for (const Case& c : cases) {
+        PressButton();
+        ASSERT_EQ(ButtonText(), "Stop verification") << c.what;
+        PumpUntil([&] { return Level() == "1"; }, 500);
+        if (c.reportQueued) {
+            // Not pumping: the report waits in the queue until after the stop.
+            ASSERT_EQ(WaitForSingleObject(CableRec.Thread, 3000), WAIT_OBJECT_0) << c.what;
+        } else {
+            PumpFor(300);
+        }
+        PressButton();
+        EXPECT_TRUE(ThreadEnded()) << c.what;
+        PumpFor(1300);
+        EXPECT_TRUE(dialogs.boxes.empty()) << c.what;
+        EXPECT_EQ(ButtonText(), "Start verification") << c.what;
+        EXPECT_TRUE(check->NotVerifying()) << c.what;
+        EXPECT_EQ(Level(), "1") << c.what;  // a stop keeps the last level shown
+        EXPECT_EQ(line.openHandles.load(), 0) << c.what;
+    }
+}
+
 TEST_F(CableCheckTest, FailedOpenStaysIdleAndTheNextPressTriesAgain) {
     ChooseCableCheck();
     main->Get<ui::ComboBox>("ComboBox1").SetText("COM8");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -470,4 +471,23 @@ TEST_F(MainFormFilesTest, FolderWithoutRoomForATemporaryFileSavesAWritableFileIn
     EXPECT_EQ(FramesIn(carA), 8);
     EXPECT_FALSE(RecordUnsaved.load());
     EXPECT_EQ(Status(), "Data to: carA.vmr");
+}
+
+// A long name that the file system takes is saved like any short one, nothing left beside it.
+TEST_F(MainFormFilesTest, SaveAsTakesALongName) {
+    ASSERT_TRUE(form->LoadRecordFile(Recording("source.vmr", 3)));
+    const std::string name = std::string(235, 'n') + ".vmr";  // 239 characters
+    const auto saved = File(name.c_str());
+    Get<ui::Button>("Button5").Click();
+    ASSERT_TRUE(RecordUnsaved.load());
+    dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
+    form->SaveRecordAs();
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(FramesIn(saved), 2);
+    EXPECT_FALSE(RecordUnsaved.load());
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{name, "source.vmr"}));
 }
