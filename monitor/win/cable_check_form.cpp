@@ -105,6 +105,8 @@ LRESULT TForm8::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (msg == WM_CABLEFAILED) {
+        // Its box waits for the one the user is answering.
+        if (HoldWhileModal(msg, wParam, lParam)) return 0;
         ui::Guarded([&] { WMCableFailed(wParam); });
         return 0;
     }
