@@ -3,6 +3,7 @@
 #include <string>
 #include <type_traits>
 
+#include "monitor/core/record_file.h"
 #include "monitor/core/record_file_text.h"
 
 namespace velmorant {
@@ -38,18 +39,14 @@ void ForEachParamKey(P& p, Visit visit) {
     visit("ChastFors", p.ChastFors);
 }
 
-template <class K, class Visit>
-void ForEachKomentKey(K& k, Visit visit) {
-    visit("Marka", k.Marka);
-    visit("Year", k.Year);
-    visit("Mileage", k.Mileage);
-    visit("DVS", k.DVS);
-    visit("TypeD", k.TypeD);
-    visit("Cylinders", k.Cylinders);
-    visit("Transm", k.Transm);
-    visit("TypeT", k.TypeT);
-    visit("Weels", k.Weels);
-}
+// The keys of "Koment" in the writer's order.
+const std::pair<std::string_view, std::string KomentSettings::*> kKomentKeys[] = {
+    {"Marka", &KomentSettings::Marka},     {"Year", &KomentSettings::Year},
+    {"Mileage", &KomentSettings::Mileage}, {"DVS", &KomentSettings::DVS},
+    {"TypeD", &KomentSettings::TypeD},     {"Cylinders", &KomentSettings::Cylinders},
+    {"Transm", &KomentSettings::Transm},   {"TypeT", &KomentSettings::TypeT},
+    {"Weels", &KomentSettings::Weels},
+};
 
 std::string PositionKey(int window, char axis) { return std::to_string(window) + axis; }
 
@@ -100,9 +97,12 @@ Settings ReadSettings(const std::filesystem::path& path) {
     IniFile ini = LoadWithVersionRule(path);
     Settings s;
     s.Param = ReadParam(ini);
-    ForEachKomentKey(s.Koment, [&ini](std::string_view key, std::string& value) {
-        value = ini.ReadString(kKoment, key, value);
-    });
+    // A text longer than a car field holds is no description anyone wrote: it keeps the
+    // default, so that one bad file never slows every start.
+    for (const auto& [key, field] : kKomentKeys) {
+        std::optional<std::string> text = ini.ReadString(kKoment, key);
+        if (text && text->size() <= kMaxCarFieldLength) s.Koment.*field = std::move(*text);
+    }
     for (int n : kFormPosWindows) {
         s.FormPos[n].X = ReadSettingsInteger(ini, kFormPos, PositionKey(n, 'X'), 0);
         s.FormPos[n].Y = ReadSettingsInteger(ini, kFormPos, PositionKey(n, 'Y'), 0);
@@ -141,9 +141,12 @@ void WriteSettings(const std::filesystem::path& path, const Settings& settings, 
         else
             ini.WriteString(kParam, key, std::to_string(value));
     });
-    ForEachKomentKey(settings.Koment, [&ini](std::string_view key, const std::string& value) {
-        ini.WriteString(kKoment, key, value);
-    });
+    // Never a text the reader would pass over: such a one is written as the default it reads as.
+    for (const auto& [key, field] : kKomentKeys) {
+        const std::string& text = settings.Koment.*field;
+        ini.WriteString(kKoment, key,
+                        text.size() <= kMaxCarFieldLength ? text : KomentSettings{}.*field);
+    }
     for (int n : kFormPosWindows) {
         ini.WriteString(kFormPos, PositionKey(n, 'X'), std::to_string(settings.FormPos[n].X));
         ini.WriteString(kFormPos, PositionKey(n, 'Y'), std::to_string(settings.FormPos[n].Y));
