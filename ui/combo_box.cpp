@@ -25,6 +25,8 @@ ComboBox::ComboBox(Form& owner, WinControl& parent, const Design& design)
                     WS_TABSTOP | (ownerDrawn ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0),
                 0, tall);
     ApplyItemHeight();
+    if (design.maxLength > 0 && !dropDownList_)
+        SendMessageW(Handle(), CB_LIMITTEXT, design.maxLength, 0);
     for (const auto& item : design.items) AddItem(item);
     if (!design.caption.empty()) SetCaption(design.caption);
 }

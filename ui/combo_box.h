@@ -15,7 +15,8 @@ namespace ui {
 // OnChange runs when the user types or picks an item, and when Text is set from code to a
 // different text. Setting ItemIndex from code runs no handler; the windows run theirs
 // themselves when they want it. For a fixed list the text is the selected item's, and
-// setting a text selects the item that has exactly that text, or none.
+// setting a text selects the item that has exactly that text, or none. Into an editable box
+// the user types and pastes at most the design's maxLength characters.
 class ComboBox : public WinControl {
 public:
     ComboBox(Form& owner, WinControl& parent, const Design& design);

@@ -72,6 +72,7 @@ struct Design {
     bool visible = true;
     bool enabled = true;  // timers: running
     bool readOnly = false;      // edits, memos
+    int maxLength = 0;          // edits, editable combo boxes: most the user enters; 0 none
     bool checked = false;       // check boxes, menu items
     bool dropDownList = false;  // combo boxes: a fixed list rather than an editable box
     bool gridLines = false;     // list views

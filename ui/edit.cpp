@@ -68,6 +68,7 @@ Edit::Edit(Form& owner, WinControl& parent, const Design& design, DWORD style)
     : WinControl(design.name, &owner, &parent) {
     CreateChild(L"EDIT", style | WS_TABSTOP | (design.readOnly ? ES_READONLY : 0),
                 WS_EX_CLIENTEDGE, design);
+    if (design.maxLength > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, design.maxLength, 0);
 }
 
 void Edit::SetCaption(std::string_view text) {
@@ -88,15 +89,6 @@ bool Edit::Reflected(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     if (msg != WM_COMMAND || HIWORD(wParam) != EN_CHANGE) return false;
     if (!settingText_ && OnChange) OnChange();
     result = 0;
-    return true;
-}
-
-bool Memo::Holds(const std::vector<std::string>& lines) {
-    std::size_t length = lines.empty() ? 0 : 2 * (lines.size() - 1);
-    for (const auto& line : lines) {
-        length += line.size();
-        if (length > kMaxLength) return false;
-    }
     return true;
 }
 

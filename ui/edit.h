@@ -11,7 +11,8 @@
 namespace ui {
 
 // A one-line text box. OnChange runs for every change of the text, typed or set from code;
-// setting the text it already has does nothing.
+// setting the text it already has does nothing. The user types and pastes at most the
+// design's maxLength characters; text set from code is not cut.
 class Edit : public WinControl {
 public:
     Edit(Form& owner, WinControl& parent, const Design& design);
@@ -40,8 +41,6 @@ public:
     // (8 K characters: under half a second, 100 K: half a minute) and spends some 50 us on
     // every line, so a memo holds no more than this, line breaks included.
     static constexpr std::size_t kMaxLength = 8192;
-    // Whether the lines, shown with CR LF between them, are within kMaxLength.
-    static bool Holds(const std::vector<std::string>& lines);
 
     Memo(Form& owner, WinControl& parent, const Design& design);
 

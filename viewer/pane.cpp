@@ -216,6 +216,7 @@ bool Pane::LoadRecordFile(std::filesystem::path path) {
             break;
         case ReadStatus::ConversionError:
         case ReadStatus::ReadError:
+        case ReadStatus::TooLong:
             throw std::runtime_error(read.ErrorText);
     }
     SetUpChart();

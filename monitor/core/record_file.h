@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,14 @@ inline constexpr int kReferenceColumns = 3;
 inline constexpr int kReferenceRows = 25;  // rows 0..24 of the parameter list are stored
 inline constexpr int kBookmarkCount = 10;
 inline constexpr int kCarFieldCount = 9;
+
+// The longest texts of a file that the windows show. Windows' text controls (Wine's above all)
+// take time that grows with the length of what they hold, and no mechanic writes anything
+// near these: a file beyond them is damaged or was made by other means, and is refused whole.
+// A comment, counted as a memo holds it: its lines with CR LF between them.
+inline constexpr std::size_t kMaxCommentLength = 8192;
+// One car-description field: a model, year or mileage is a few dozen characters at most.
+inline constexpr std::size_t kMaxCarFieldLength = 255;
 
 // The nine car-description texts in file order: car model, engine model, transaxle model,
 // year, mileage, engine type, cylinders, transmission, drive.

@@ -17,10 +17,12 @@ public:
     explicit LineCursor(std::string_view bytes) : bytes_(bytes) {}
 
     bool AtEnd() const { return pos_ >= bytes_.size(); }
+    std::size_t LinesTaken() const { return taken_; }
 
     // A line past the end of the file reads as empty.
     std::string_view Next() {
         if (AtEnd()) return {};
+        ++taken_;
         std::size_t end = bytes_.find_first_of("\r\n", pos_);
         if (end == std::string_view::npos) end = bytes_.size();
         std::string_view line = bytes_.substr(pos_, end - pos_);
@@ -35,6 +37,12 @@ public:
 private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
+    std::size_t taken_ = 0;
+};
+
+struct Refusal {
+    ReadStatus Status;
+    std::string Text;
 };
 
 RecordFileResult Failure(ReadStatus status, std::string text) {
@@ -53,20 +61,24 @@ std::uint8_t BitOf(std::string_view line) { return line == "1" ? 1 : 0; }
 
 // A comment: a count line c - 1 and then its lines. An empty count or one below 0 means no
 // lines. The lines stop where the file ends: a damaged count must not make up millions of
-// empty lines.
-std::optional<std::string> ReadComment(LineCursor& lines, std::vector<std::string>& comment) {
+// empty lines; and at the first one that takes the comment past its limit, so that neither a
+// long line nor a run of empty ones is kept.
+std::optional<Refusal> ReadComment(LineCursor& lines, std::vector<std::string>& comment) {
     std::string_view countLine = lines.Next();
     if (countLine.empty()) return std::nullopt;
     std::optional<std::int32_t> c = ParseInteger(countLine);
-    if (!c) return NotAnIntegerText(countLine);
-    for (std::int64_t i = 0; i <= *c && !lines.AtEnd(); ++i) comment.emplace_back(lines.Next());
+    if (!c) return Refusal{ReadStatus::ConversionError, NotAnIntegerText(countLine)};
+    std::size_t length = 0;
+    for (std::int64_t i = 0; i <= *c && !lines.AtEnd(); ++i) {
+        std::string_view line = lines.Next();
+        length += line.size() + (i > 0 ? 2 : 0);  // CR LF before every line but the first
+        if (length > kMaxCommentLength) return Refusal{ReadStatus::TooLong, kCommentsTooLong};
+        comment.emplace_back(line);
+    }
     return std::nullopt;
 }
 
-}  // namespace
-
-RecordFileResult ParseRecordFile(std::string_view bytes, const TimeLocale& locale) {
-    LineCursor lines(bytes);
+RecordFileResult Parse(LineCursor& lines, const TimeLocale& locale) {
     if (!IsMagicLine(lines.Next()))
         return Failure(ReadStatus::UnknownFormat, std::string(kUnknownFileFormat));
 
@@ -110,17 +122,29 @@ RecordFileResult ParseRecordFile(std::string_view bytes, const TimeLocale& local
     }
     for (auto* comment : {&sections.AdditionalDescription, &sections.ReasonsForDiagnostics}) {
         if (lines.AtEnd()) break;
-        if (auto error = ReadComment(lines, comment->emplace()))
-            return Failure(ReadStatus::ConversionError, *error);
+        if (auto refusal = ReadComment(lines, comment->emplace()))
+            return Failure(refusal->Status, std::move(refusal->Text));
     }
     if (!lines.AtEnd()) {
         CarDescription& car = sections.Car.emplace();
         for (int i = 0; i < kCarFieldCount; ++i) {
-            car[i] = lines.Next();
+            std::string_view line = lines.Next();
+            if (line.size() > kMaxCarFieldLength)
+                return Failure(ReadStatus::TooLong, kCarFieldTooLong);
+            car[i] = line;
             // The model fields take any text; the others treat a lone Ctrl-Z as nothing.
             if (i >= 3 && car[i] == std::string_view(&kCtrlZ, 1)) car[i].clear();
         }
     }
+    return result;
+}
+
+}  // namespace
+
+RecordFileResult ParseRecordFile(std::string_view bytes, const TimeLocale& locale) {
+    LineCursor lines(bytes);
+    RecordFileResult result = Parse(lines, locale);
+    result.LinesRead = lines.LinesTaken();
     return result;
 }
 

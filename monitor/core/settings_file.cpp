@@ -4,6 +4,7 @@
 #include <string>
 #include <type_traits>
 
+#include "monitor/core/record_file.h"
 #include "monitor/core/record_file_text.h"
 
 namespace velmorant {
@@ -39,18 +40,14 @@ void ForEachParamKey(P& p, Visit visit) {
     visit("ChastFors", p.ChastFors);
 }
 
-template <class K, class Visit>
-void ForEachKomentKey(K& k, Visit visit) {
-    visit("Marka", k.Marka);
-    visit("Year", k.Year);
-    visit("Mileage", k.Mileage);
-    visit("DVS", k.DVS);
-    visit("TypeD", k.TypeD);
-    visit("Cylinders", k.Cylinders);
-    visit("Transm", k.Transm);
-    visit("TypeT", k.TypeT);
-    visit("Weels", k.Weels);
-}
+// The keys of "Koment" in the writer's order.
+const std::pair<std::string_view, std::string KomentSettings::*> kKomentKeys[] = {
+    {"Marka", &KomentSettings::Marka},     {"Year", &KomentSettings::Year},
+    {"Mileage", &KomentSettings::Mileage}, {"DVS", &KomentSettings::DVS},
+    {"TypeD", &KomentSettings::TypeD},     {"Cylinders", &KomentSettings::Cylinders},
+    {"Transm", &KomentSettings::Transm},   {"TypeT", &KomentSettings::TypeT},
+    {"Weels", &KomentSettings::Weels},
+};
 
 std::string PositionKey(int window, char axis) { return std::to_string(window) + axis; }
 
@@ -113,9 +110,12 @@ Settings ReadSettings(const std::filesystem::path& path) {
     IniFile ini = LoadWithVersionRule(path);
     Settings s;
     s.Param = ReadParam(ini);
-    ForEachKomentKey(s.Koment, [&ini](std::string_view key, std::string& value) {
-        value = ini.ReadString(kKoment, key, value);
-    });
+    // A text longer than a car field holds is no description anyone wrote: it keeps the
+    // default, so that one bad file never slows every start.
+    for (const auto& [key, field] : kKomentKeys) {
+        std::optional<std::string> text = ini.ReadString(kKoment, key);
+        if (text && text->size() <= kMaxCarFieldLength) s.Koment.*field = std::move(*text);
+    }
     for (int n : kFormPosWindows) s.FormPos[n] = ReadPlace(ini, n);
     s.Graphs = ReadSettingsBool(ini, kActiveForms, "Graphs", false);
     s.Metodika = ReadSettingsBool(ini, kActiveForms, "Metodika", false);
@@ -151,9 +151,12 @@ void WriteSettings(const std::filesystem::path& path, const Settings& settings, 
         else
             ini.WriteString(kParam, key, std::to_string(value));
     });
-    ForEachKomentKey(settings.Koment, [&ini](std::string_view key, const std::string& value) {
-        ini.WriteString(kKoment, key, value);
-    });
+    // Never a text the reader would pass over: such a one is written as the default it reads as.
+    for (const auto& [key, field] : kKomentKeys) {
+        const std::string& text = settings.Koment.*field;
+        ini.WriteString(kKoment, key,
+                        text.size() <= kMaxCarFieldLength ? text : KomentSettings{}.*field);
+    }
     // The program always knows where its windows are; a place that is not known is not
     // written, so it stays unknown rather than becoming (0, 0).
     for (int n : kFormPosWindows)

@@ -6,6 +6,9 @@
 
 namespace velmorant {
 
+// The reader refuses a file whose comments a memo could not hold, which would freeze it.
+static_assert(ui::Memo::kMaxLength == kMaxCommentLength);
+
 TForm6::TForm6()
     : ui::Form(CarFormDesign(), CarFormComponents()),
       edit1_(Get<ui::Edit>("Edit1")),
@@ -33,15 +36,6 @@ TForm6::TForm6()
     comboBox5_.OnChange = [this] { ComboBox5Change(); };
     memo1_.OnChange = [this] { Memo1Change(); };
     memo2_.OnChange = [this] { Memo2Change(); };
-}
-
-const std::string TForm6::kCommentsTooLong =
-    "Comments too long (more than " + std::to_string(ui::Memo::kMaxLength) + " characters)";
-
-bool TForm6::HoldsComments(const RecordFileSections& sections) {
-    for (const auto* comment : {&sections.AdditionalDescription, &sections.ReasonsForDiagnostics})
-        if (*comment && !ui::Memo::Holds(**comment)) return false;
-    return true;
 }
 
 CarDescription TForm6::Car() const {

@@ -29,11 +29,6 @@ public:
     void ApplyKoment(const KomentSettings& koment);
     KomentSettings Koment() const;
 
-    // Whether both comments of a file fit their memos; a file whose comments do not is
-    // refused with kCommentsTooLong rather than left to freeze the window.
-    static bool HoldsComments(const RecordFileSections& sections);
-    static const std::string kCommentsTooLong;
-
     ui::Memo& Memo1() const { return memo1_; }
     ui::Memo& Memo2() const { return memo2_; }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "monitor/core/record_file.h"
+
 namespace velmorant {
 
 namespace {
@@ -67,9 +69,11 @@ std::vector<Design> BuildComponents() {
             d.push_back({.kind = Kind::Label, .name = "Label" + std::to_string(label++),
                          .parent = g.name, .left = kLabelLeft, .top = top + 4,
                          .caption = r.label, .font = kLabelFont});
+            // What the user enters opens again: the reader takes no longer field.
             d.push_back({.kind = r.kind, .name = r.field, .parent = g.name, .left = kFieldLeft,
                          .top = top, .width = kFieldWidth, .height = kRowHeight,
-                         .font = kFieldFont, .items = r.items});
+                         .font = kFieldFont, .maxLength = static_cast<int>(kMaxCarFieldLength),
+                         .items = r.items});
             top += 26;
         }
     }

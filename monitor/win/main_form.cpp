@@ -615,11 +615,11 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& given) {
     if (read.Status == ReadStatus::UnknownFormat) {
         edit1_.SetText(read.ErrorText);
     } else {
-        if (read.Status != ReadStatus::Ok) throw std::runtime_error(read.ErrorText);
-        if (!TForm6::HoldsComments(read.Content.Sections)) {
-            ui::ShowMessage(TForm6::kCommentsTooLong);
+        if (read.Status == ReadStatus::TooLong) {
+            ui::ShowMessage(read.ErrorText);
             return false;
         }
+        if (read.Status != ReadStatus::Ok) throw std::runtime_error(read.ErrorText);
         // Only a file that is read replaces the record: a cancelled dialog or a refused file
         // leaves the frames shown, and saved again, as they were.
         for (int k = 1; k <= kMaxFrames; ++k) Record[k].DataBytes.fill(0);

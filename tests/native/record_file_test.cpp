@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -358,6 +359,82 @@ TEST(RecordFile, HugeCommentCountTakesOnlyTheLinesThere) {
     ASSERT_TRUE(r.Ok()) << r.ErrorText;
     EXPECT_EQ(r.Content.Sections.AdditionalDescription->size(), lines.size() - comment1 - 1);
     EXPECT_FALSE(r.Content.Sections.ReasonsForDiagnostics);
+}
+
+// Comments up to what a memo holds (their line breaks counted as CR LF) and car fields up to
+// their limit open; one character more refuses the whole file, in whichever comment or field
+// it is. Reference values are not bounded: a list row shows a long one as fast as a short one.
+TEST(RecordFile, TextsBeyondTheirLimitsAreRefused) {
+    using Lines = std::vector<std::string>;
+    const std::string commentsTooLong = "Comments too long (more than 8192 characters)";
+    const std::string carTooLong = "Car description too long (more than 255 characters in a field)";
+    struct Case {
+        std::string name;
+        std::function<void(RecordFileSections&)> change;
+        std::string refusal;  // empty: the file opens as written
+    };
+    std::vector<Case> cases = {
+        {"one line at the limit",
+         [](auto& s) { s.AdditionalDescription = Lines{std::string(8192, 'x')}; }, ""},
+        {"two lines and a break at the limit",
+         [](auto& s) {
+             s.ReasonsForDiagnostics = Lines{std::string(4095, 'x'), std::string(4095, 'y')};
+         },
+         ""},
+        {"empty lines at the limit", [](auto& s) { s.AdditionalDescription = Lines(4097); }, ""},
+        {"one character over",
+         [](auto& s) { s.AdditionalDescription = Lines{std::string(8193, 'x')}; }, commentsTooLong},
+        {"one break over", [](auto& s) { s.AdditionalDescription = Lines(4098); }, commentsTooLong},
+        {"reasons over by a break",
+         [](auto& s) {
+             s.ReasonsForDiagnostics = Lines{std::string(8192, 'x'), ""};
+         },
+         commentsTooLong},
+        {"long reference values",
+         [](auto& s) { s.References[2].assign(25, std::string(100'000, '7')); }, ""},
+    };
+    for (int i = 0; i < kCarFieldCount; ++i) {
+        for (std::size_t length : {255, 256}) {
+            cases.push_back({"car field " + std::to_string(i) + " of " + std::to_string(length),
+                             [i, length](auto& s) { (*s.Car)[i] = std::string(length, 'c'); },
+                             length > 255 ? carTooLong : ""});
+        }
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordFileSections written = FullSections();
+        c.change(written);
+        const RecordFileResult r =
+            ParseRecordFile(FormatRecordFile(SampleFrames(3), written, kLocale), kLocale);
+        if (c.refusal.empty()) {
+            ASSERT_TRUE(r.Ok()) << r.ErrorText;
+            const RecordFileSections& read = r.Content.Sections;
+            EXPECT_EQ(read.AdditionalDescription, written.AdditionalDescription);
+            EXPECT_EQ(read.ReasonsForDiagnostics, written.ReasonsForDiagnostics);
+            EXPECT_EQ(read.Car, written.Car);
+            EXPECT_EQ(read.References[2][24], written.References[2][24]);
+        } else {
+            EXPECT_EQ(r.Status, ReadStatus::TooLong);
+            EXPECT_EQ(r.ErrorText, c.refusal);
+            EXPECT_TRUE(r.Content.Frames.empty());
+        }
+    }
+}
+
+// A file at the read cap made of line ends after the largest comment count: the reading stops
+// at the line that takes the comment past its limit, instead of keeping millions of lines.
+TEST(RecordFile, ACommentPastItsLimitStopsTheReadingAtThatLine) {
+    std::vector<std::string> lines = BaseLines(1);
+    const std::size_t comment1 = SectionsStart(1) + 75 + 10;
+    lines.resize(comment1);
+    lines.push_back("2147483647");
+    std::string bytes = JoinLines(lines);
+    bytes.resize(static_cast<std::size_t>(kMaxRecordFileBytes), '\n');
+    const RecordFileResult r = ParseRecordFile(bytes, kLocale);
+    EXPECT_EQ(r.Status, ReadStatus::TooLong);
+    EXPECT_EQ(r.ErrorText, "Comments too long (more than 8192 characters)");
+    // 4097 empty lines with the breaks between them are 8192 characters; the next is over.
+    EXPECT_EQ(r.LinesRead, comment1 + 1 + 4098);
 }
 
 // A line break inside a value would shift every later line of the file: comment lines break

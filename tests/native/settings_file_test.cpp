@@ -242,6 +242,34 @@ TEST(SettingsFile, AStoredPlaceIsToldFromNone) {
     }
 }
 
+// A car-description default longer than a car field holds is passed over: the field keeps its
+// default, so that one bad file never slows every start; at the limit it is read. The writer
+// never stores a text that reading would pass over.
+TEST(SettingsFile, CarDefaultsBeyondAFieldsLimitAreIgnored) {
+    TempFolder folder;
+    auto path = folder / "Velmorant.ini";
+    const std::string atLimit(255, 'a');
+    const std::string over(256, 'b');
+    const std::string huge(100'000, 'c');
+    WriteBytes(path, "[Main]\r\nVersion=8000\r\n[Koment]\r\nMarka=" + over + "\r\nYear=" + atLimit +
+                         "\r\nMileage=" + huge + "\r\nWeels=" + huge + "\r\nTransm=Коробка\r\n");
+    Settings s = ReadSettings(path);
+    EXPECT_EQ(s.Koment.Marka, KomentSettings{}.Marka);
+    EXPECT_EQ(s.Koment.Year, atLimit);
+    EXPECT_EQ(s.Koment.Mileage, KomentSettings{}.Mileage);
+    EXPECT_EQ(s.Koment.Weels, KomentSettings{}.Weels);
+    EXPECT_EQ(s.Koment.Transm, "Коробка");
+
+    s.Koment.DVS = huge;
+    s.Koment.TypeT = over;
+    WriteSettings(path, s, false);
+    EXPECT_LT(ReadBytes(path).size(), 2048u);
+    Settings read = ReadSettings(path);
+    EXPECT_EQ(read.Koment.DVS, KomentSettings{}.DVS);
+    EXPECT_EQ(read.Koment.TypeT, KomentSettings{}.TypeT);
+    EXPECT_EQ(read.Koment.Year, atLimit);
+}
+
 TEST(SettingsFile, WritingKeepsTheRestOfTheFile) {
     TempFolder folder;
     auto path = folder / "Velmorant.ini";

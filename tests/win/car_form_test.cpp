@@ -307,6 +307,21 @@ class CarCommentsFileTest : public MainWindowFilesFixture {
 protected:
     CarCommentsFileTest() : MainWindowFilesFixture("velmorant_car_comments") {}
     std::string FileName() { return Get<ui::StatusBar>("StatusBar1").PanelText(0); }
+
+    // Opens a file of five frames with these sections, up to the car window painted, at once:
+    // a control filled with a text beyond its limit took seconds to minutes.
+    bool OpenAtOnce(const char* name, const RecordFileSections& sections) {
+        const auto path = File(name);
+        EXPECT_TRUE(WriteRecordFile(path, std::vector<RecordedFrame>(5), sections, {}).Ok());
+        dialogs.boxes.clear();
+        const auto start = std::chrono::steady_clock::now();
+        const bool opened = form->LoadRecordFile(path);
+        ui::ProcessMessages();
+        UpdateWindow(car->Handle());
+        // Generous for a loaded machine.
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        return opened;
+    }
 };
 
 // Texts of thousands of characters, compared without printing them whole.
@@ -373,19 +388,7 @@ TEST_F(CarCommentsFileTest, CommentsUpToWhatAMemoHoldsOpenExactlyLongerOnesAreRe
         RecordFileSections sections;
         sections.AdditionalDescription = c.description;
         sections.ReasonsForDiagnostics = c.reasons;
-        const auto path = File("comments.vmr");
-        ASSERT_TRUE(WriteRecordFile(path, std::vector<RecordedFrame>(5), sections, {}).Ok());
-        dialogs.boxes.clear();
-
-        const auto start = std::chrono::steady_clock::now();
-        const bool opened = form->LoadRecordFile(path);
-        ui::ProcessMessages();
-        UpdateWindow(car->Handle());
-        const auto took = std::chrono::steady_clock::now() - start;
-        // Generous for a loaded machine; a filled-up control took minutes.
-        EXPECT_LT(took, std::chrono::seconds(5));
-
-        EXPECT_EQ(opened, c.opens);
+        EXPECT_EQ(OpenAtOnce("comments.vmr", sections), c.opens);
         if (c.opens) {
             EXPECT_TRUE(dialogs.boxes.empty());
             EXPECT_TRUE(SameLines(car->Memo1().Lines(), c.description));
@@ -442,6 +445,97 @@ TEST_F(CarCommentsFileTest, TypedAndPastedCommentsStopAtTheLimitAndReopen) {
     EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_TRUE(SameText(car->Memo1().Text(), cases[0].kept + "\r\n"));
     EXPECT_TRUE(SameText(car->Memo2().Text(), cases[1].kept + "\r\n"));
+}
+
+// The car fields in file order.
+const char* const kCarFieldsInFileOrder[] = {"Edit1",     "Edit2",     "Edit3",
+                                             "ComboBox1", "Edit4",     "ComboBox2",
+                                             "ComboBox3", "ComboBox4", "ComboBox5"};
+
+// A car field of up to 255 characters opens; a longer one, in any of the nine fields, refuses
+// the file with a box at once, before anything of it is shown: the record, its name and its
+// car description stay as they were.
+TEST_F(CarCommentsFileTest, CarFieldsBeyondTheirLimitRefuseTheFileAndKeepTheShownRecord) {
+    struct Case {
+        std::string name;
+        int field;  // -1: all nine
+        std::size_t length;
+        bool opens;
+    };
+    std::vector<Case> cases;
+    for (int i = 0; i < kCarFieldCount; ++i) {
+        cases.push_back({std::string(kCarFieldsInFileOrder[i]) + " at the limit", i, 255, true});
+        cases.push_back({std::string(kCarFieldsInFileOrder[i]) + " one over", i, 256, false});
+    }
+    cases.push_back({"all nine of 100000", -1, 100'000, false});
+    const auto good = File("good.vmr");
+    WriteTestRecording(good, 3);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(form->LoadRecordFile(good));
+        const CarDescription goodCar = car->Car();
+        car->Hide();
+        CarDescription written = goodCar;
+        for (int i = 0; i < kCarFieldCount; ++i)
+            if (c.field < 0 || c.field == i)
+                written[i] = std::string(c.length, static_cast<char>('a' + i));
+        RecordFileSections sections;
+        sections.AdditionalDescription = std::vector<std::string>{"Холостой ход"};
+        sections.ReasonsForDiagnostics = std::vector<std::string>{"Проверка"};
+        sections.Car = written;
+        EXPECT_EQ(OpenAtOnce("car.vmr", sections), c.opens);
+        if (c.opens) {
+            EXPECT_TRUE(dialogs.boxes.empty());
+            EXPECT_EQ(car->Car(), written);
+            EXPECT_EQ(FileName(), "car.vmr");
+            EXPECT_EQ(Get<ui::ScrollBar>("ScrollBar1").Max(), 5);
+        } else {
+            ASSERT_EQ(dialogs.boxes.size(), 1u);
+            EXPECT_EQ(dialogs.boxes[0].text,
+                      "Car description too long (more than 255 characters in a field)");
+            EXPECT_EQ(car->Car(), goodCar);
+            EXPECT_FALSE(IsWindowVisible(car->Handle()));
+            EXPECT_EQ(FileName(), "good.vmr");
+            EXPECT_EQ(Get<ui::ScrollBar>("ScrollBar1").Max(), 3);
+            EXPECT_EQ(Status(), "Data from: good.vmr");
+        }
+    }
+}
+
+// Whatever the user pastes or types into a car field stops at 255 characters, so every file
+// the program saves opens again with the description as it was.
+TEST_F(CarCommentsFileTest, TypedAndPastedCarFieldsStopAtTheLimitAndReopen) {
+    ASSERT_TRUE(form->LoadRecordFile([&] {
+        const auto path = File("source.vmr");
+        WriteTestRecording(path, 3);
+        return path;
+    }()));
+    CarDescription kept;
+    for (int i = 0; i < kCarFieldCount; ++i) {
+        SCOPED_TRACE(kCarFieldsInFileOrder[i]);
+        auto& field = car->Get<ui::WinControl>(kCarFieldsInFileOrder[i]);
+        field.SetText("");
+        const HWND target = TypingWindow(field);
+        PutOnClipboard(car->Handle(), std::wstring(300, L'ж'));
+        SendMessageW(target, WM_PASTE, 0, 0);
+        EXPECT_TRUE(SameText(field.Text(), std::string(255, '\xE6')));
+        SendMessageW(target, WM_CHAR, L'z', 1);
+        EXPECT_TRUE(SameText(field.Text(), std::string(255, '\xE6')));
+        // A typed character goes in once there is room.
+        SendMessageW(target, EM_SETSEL, 0, 1);
+        SendMessageW(target, WM_CHAR, L'z', 1);
+        kept[i] = "z" + std::string(254, '\xE6');
+        EXPECT_TRUE(SameText(field.Text(), kept[i]));
+    }
+    const auto saved = File("saved.vmr");
+    dialogs.fileAnswers = {ui::FileDialogAnswer{saved, 1}};
+    form->SaveRecordAs();
+    ASSERT_FALSE(RecordUnsaved.load());
+    car->SetCar({});
+    dialogs.boxes.clear();
+    ASSERT_TRUE(form->LoadRecordFile(saved));
+    EXPECT_TRUE(dialogs.boxes.empty());
+    EXPECT_EQ(car->Car(), kept);
 }
 
 }  // namespace

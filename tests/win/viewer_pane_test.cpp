@@ -46,6 +46,12 @@ std::vector<RecordedFrame> Frames(int n, int first = 1, int seed = 0) {
     return frames;
 }
 
+RecordFileSections TooLongComment() {
+    RecordFileSections s;
+    s.AdditionalDescription = std::vector<std::string>{std::string(8193, 'x')};
+    return s;
+}
+
 class ViewerPaneTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -218,7 +224,7 @@ TEST_F(ViewerPaneTest, FilesThatFailKeepThePaneAsItWas) {
     Open(pane, Write("good.vmr", Frames(10, 30)));
     const FrameRecord before = pane.PaneRecord();
     struct Case {
-        const char* text;
+        std::string text;
         std::string status;   // the status panel afterwards
         std::string box;      // the error box, if any
         bool locked = false;  // held open by another program that shares nothing
@@ -234,9 +240,12 @@ TEST_F(ViewerPaneTest, FilesThatFailKeepThePaneAsItWas) {
         {"File for Velmorant 1.0.0.2\r\nabc\r\n", "good.vmr",
          "'abc' is not a valid integer value."},
         {"File for Velmorant 1.0.0.3\r\n12\r\n", "good.vmr", "Unable to read " + bad + ".", true},
+        // Read no further than the limit, as the main program reads it.
+        {FormatRecordFile(Frames(3), TooLongComment(), {}), "good.vmr",
+         "Comments too long (more than 8192 characters)"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.text.substr(0, 40));
         Open(pane, Write("good.vmr", Frames(10, 30)));
         dialogs.boxes.clear();
         const auto path = WriteText("bad.vmr", c.text);
