@@ -30,8 +30,9 @@ Settings ReadSettings(const std::filesystem::path& path);
 ViewerSettings ReadViewerSettings(const std::filesystem::path& path);
 
 // Writes "Version" 8000 and every setting in the order of a new file (of the window places,
-// those that are known); "ActiveForms" only when `includeActiveForms` (the exit-time write). Other content of the file stays. The file
-// is replaced atomically: an IniWriteError leaves it as it was.
+// those that are known); "ActiveForms" only when `includeActiveForms` (the exit-time write).
+// Other content of the file stays. The file is replaced atomically: an IniWriteError leaves
+// it as it was.
 void WriteSettings(const std::filesystem::path& path, const Settings& settings, bool includeActiveForms);
 
 }  // namespace velmorant

@@ -699,9 +699,9 @@ void TForm1::SaveRecordAs() {
     // From here to the written file no close request, timer tick or frame changes the
     // record under the dialog: what is written is the record the name was chosen for.
     ui::ModalStep step;
-    ui::ProcessMessages();
-    Sleep(100);
-    // The start-up frame still pending is stored now: its timer waits for the step's end.
+    // A frame store still pending is the start-up frame (a reading's frames are stored as
+    // they come, and those queued after its end are dropped): stored now, since its timer
+    // waits for the step's end.
     if (timer1_.Enabled()) StoreStartupFrame();
 
     auto& open = Get<ui::OpenDialog>("OpenDialog1");
